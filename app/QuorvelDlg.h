@@ -1,0 +1,43 @@
+// The main dialog: the servo's parameter block, the values shown for it, the switches,
+// and the log of what the commands did.
+#pragma once
+
+#include "afxwin.h"
+#include "res/resource.h"
+
+class CQuorvelDlg : public CDialog {
+public:
+    explicit CQuorvelDlg(CWnd* pParent = nullptr);
+
+    enum { IDD = IDD_QUORVEL_DIALOG };
+
+    // Dialog values, in the order of the data exchange.
+    float m_fDeadBand;
+    float m_fMaxDuty;
+    int m_nStretcher;
+    BYTE m_byBoost;
+    float m_fPulseLower;
+    float m_fPulseUpper;
+    int m_nLeftRange;
+    int m_nRightRange;
+    int m_nNeutral;
+    int m_nDriveFreqValue;
+
+    // The image of the servo's EEPROM: bytes 0-40 are the parameter block.
+    BYTE m_eeprom[1024];
+    DWORD m_nEepromLen;
+
+    CListCtrl m_listLog;
+    CButton m_chkInternalOsc;
+    int m_nDriveFreq;
+    CButton m_chkInverter;
+    CButton m_chk100Pwm;
+    CButton m_chkNarrowBand;
+
+    void DecodeParameterBlock();
+    void EncodeParameterBlock();
+    void SetDefaultParameters();
+
+    void AddLogMessage(CString msg);
+    void SetupLogColumns();
+};

@@ -1,0 +1,11 @@
+#include "HeadlessDriver.h"
+
+HeadlessDriver::HeadlessDriver() : m_previous(&GetDisplayDriver())
+{
+    SetDisplayDriver(this);
+}
+
+HeadlessDriver::~HeadlessDriver()
+{
+    SetDisplayDriver(m_previous);
+}

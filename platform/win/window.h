@@ -1,0 +1,56 @@
+// Inside the window system: the object behind a window handle, the table of live
+// windows, and the per-class state that each control class keeps with its window.
+// Only the window system's own sources include this header.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "displaydriver.h"
+#include "winuser.h"
+
+// State that a window class keeps for each of its windows (a check, a list's rows...).
+struct WindowClassData {
+    virtual ~WindowClassData() = default;
+};
+
+struct Window {
+    HWND handle = nullptr;
+    std::string className;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int id = 0;
+    std::string text;  // code page 936 bytes
+    RECT rect{};       // as given at creation
+    HWND parent = nullptr;
+    std::vector<HWND> children;  // creation order
+    WNDPROC proc = nullptr;
+    LONG_PTR userData = 0;
+    std::unique_ptr<WindowClassData> classData;
+};
+
+// The live window behind a handle, or nullptr for a handle that names none.
+Window* FindWindowObject(HWND hWnd);
+
+// The class data of a live window, created on first use.
+template <class T>
+T& ClassDataOf(Window& window)
+{
+    if (!window.classData)
+        window.classData = std::make_unique<T>();
+    return static_cast<T&>(*window.classData);
+}
+
+// Sends WM_COMMAND with the window's ID and a notification code to its parent.
+void NotifyParent(HWND hWnd, WORD code);
+
+// Tells the display driver that something visible changed.
+void NotifyDriver(HWND hWnd, WindowChange change);
+
+// The procedure of a registered or built-in window class, or nullptr.
+WNDPROC FindClassProc(const std::string& className);
+
+// Built-in window classes.
+LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

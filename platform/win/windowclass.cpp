@@ -1,0 +1,46 @@
+// The window classes: the built-in controls and those the program registers.
+#include <map>
+#include <strings.h>
+
+#include "commctrl.h"
+#include "window.h"
+
+namespace {
+
+// Class names compare without regard to case, as the platform's do.
+struct CaseInsensitiveLess {
+    bool operator()(const std::string& a, const std::string& b) const
+    {
+        return strcasecmp(a.c_str(), b.c_str()) < 0;
+    }
+};
+
+std::map<std::string, WNDPROC, CaseInsensitiveLess>& Classes()
+{
+    static std::map<std::string, WNDPROC, CaseInsensitiveLess> classes = {
+        {"BUTTON", ButtonWndProc},
+        {WC_LISTVIEW, ListViewWndProc},
+    };
+    return classes;
+}
+
+}  // namespace
+
+WNDPROC FindClassProc(const std::string& className)
+{
+    auto it = Classes().find(className);
+    return it == Classes().end() ? nullptr : it->second;
+}
+
+BOOL RegisterClass(const WNDCLASS* lpWndClass)
+{
+    if (lpWndClass == nullptr || lpWndClass->lpszClassName == nullptr || lpWndClass->lpfnWndProc == nullptr)
+        return FALSE;
+    return Classes().emplace(lpWndClass->lpszClassName, lpWndClass->lpfnWndProc).second ? TRUE : FALSE;
+}
+
+BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce)
+{
+    // The common controls are built in; there is nothing to load.
+    return picce != nullptr && picce->dwSize == sizeof(INITCOMMONCONTROLSEX) ? TRUE : FALSE;
+}

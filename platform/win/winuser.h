@@ -1,0 +1,103 @@
+// The window system's programming interface: windows and their handles, window
+// classes, synchronous messages, and the messages and styles of the standard controls.
+#pragma once
+
+#include "windef.h"
+
+typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+// Window messages.
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_ICONERASEBKGND 0x0027
+#define WM_QUERYDRAGICON 0x0037
+#define WM_NOTIFY 0x004E
+#define WM_SETICON 0x0080
+#define WM_NCDESTROY 0x0082
+#define WM_KEYDOWN 0x0100
+#define WM_CHAR 0x0102
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define WM_USER 0x0400
+
+// Window styles.
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_VSCROLL 0x00200000L
+#define WS_SYSMENU 0x00080000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+#define WS_EX_APPWINDOW 0x00040000L
+
+// GetWindowLong / SetWindowLongPtr indexes.
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWL_ID (-12)
+#define GWLP_WNDPROC (-4)
+#define GWLP_USERDATA (-21)
+
+// Buttons.
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define BS_AUTOCHECKBOX 0x00000003L
+#define BS_GROUPBOX 0x00000007L
+#define BS_TYPEMASK 0x0000000FL
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_CLICK 0x00F5
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BN_CLICKED 0
+
+struct WNDCLASS {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    LPCTSTR lpszClassName;
+};
+
+// Registers a window class by name; built-in control classes need no registration.
+BOOL RegisterClass(const WNDCLASS* lpWndClass);
+
+HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU hMenu,
+                    HINSTANCE hInstance, LPVOID lpParam);
+BOOL DestroyWindow(HWND hWnd);
+BOOL IsWindow(HWND hWnd);
+
+// Messages are delivered at once to the window's procedure; the result comes back.
+LRESULT SendMessage(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProc(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+HWND GetParent(HWND hWnd);
+HWND GetDlgItem(HWND hDlg, int nIDDlgItem);
+int GetDlgCtrlID(HWND hWnd);
+// The children of a window in creation order (our stand-in for walking with GetWindow).
+HWND GetWindowChild(HWND hWnd, int nIndex);
+int GetWindowChildCount(HWND hWnd);
+
+LONG GetWindowLong(HWND hWnd, int nIndex);
+LONG SetWindowLong(HWND hWnd, int nIndex, LONG dwNewLong);
+LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex);
+LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+
+// The window's class name, copied into lpClassName; returns its length.
+int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+
+BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
+int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
+int GetWindowTextLength(HWND hWnd);

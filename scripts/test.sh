@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test; --sanitize does so under the address and
+# undefined-behaviour sanitizers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=$(scripts/build.sh "$@" | tail -n 1)
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
