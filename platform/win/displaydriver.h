@@ -1,18 +1,25 @@
 // A display driver shows the window system's windows to a user and serves what needs
-// one: the local time, and later message boxes and file choosers. The window system
-// tells the driver of every visible change; the driver reads the new state back through
-// the ordinary messages, so it keeps no state of its own about a window.
+// one: the local time, the font metrics of dialog units, the modal loop, message boxes
+// and the beep. The window system tells the driver of every visible change; the driver
+// reads the new state back through the ordinary messages and functions, so it keeps no
+// state of its own about a window. What the user does comes back through input.h.
 #pragma once
 
 #include "windef.h"
 
 enum class WindowChange {
-    Created,    // the window exists, with its class, style, text and rectangle
-    Destroyed,  // the handle is about to go
-    Text,       // WM_SETTEXT changed the window's text
-    Check,      // a button's check state changed
-    Columns,    // a list view's columns changed
-    Rows,       // a list view's rows or their texts changed
+    Created,        // the window exists, with its class, style, text and rectangle
+    Destroyed,      // the handle is about to go
+    Text,           // the window's text changed
+    Check,          // a button's check state changed
+    Columns,        // a list view's columns changed
+    Rows,           // a list view's rows or their texts changed
+    Items,          // a combo box's items changed
+    Selection,      // a combo box's selected item changed
+    TextSelection,  // an edit's selection or caret moved
+    Focus,          // this window took the keyboard focus
+    Icon,           // a top-level window's icon changed (WM_SETICON)
+    DialogEnded,    // EndDialog was called: the dialog's modal loop is to return
 };
 
 class DisplayDriver {
@@ -20,8 +27,21 @@ public:
     virtual ~DisplayDriver() = default;
 
     virtual void WindowChanged(HWND hWnd, WindowChange change);
+
     // The local time; by default the system clock.
     virtual SYSTEMTIME LocalTime();
+
+    // The average character width and the height, in pixels, of a font given by face,
+    // point size and weight: the base units from which dialog units become pixels.
+    virtual SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight);
+
+    // Shows the dialog and hands it the user's input until DialogEnded is reported.
+    virtual void RunModalLoop(HWND hDlg);
+
+    // A modal message box over hWndOwner; returns the button pressed (IDOK ...).
+    virtual int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
+
+    virtual void MessageBeep(UINT uType);
 };
 
 // Installs the driver that the window system talks to; nullptr restores the built-in
