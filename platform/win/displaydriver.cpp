@@ -35,6 +35,24 @@ SYSTEMTIME DisplayDriver::LocalTime()
     return st;
 }
 
+// Without a screen there are no fonts: these are the base units of the dialog font on
+// the platform the dialogs were designed for.
+SIZE DisplayDriver::FontBaseUnits(LPCTSTR, int, int)
+{
+    return SIZE{7, 14};
+}
+
+// Without a user, nothing ever ends the dialog but the program itself.
+void DisplayDriver::RunModalLoop(HWND) {}
+
+// Without a user, every message box is answered with its first button.
+int DisplayDriver::MessageBox(HWND, LPCTSTR, LPCTSTR, UINT)
+{
+    return 1;
+}
+
+void DisplayDriver::MessageBeep(UINT) {}
+
 void SetDisplayDriver(DisplayDriver* driver)
 {
     g_installedDriver = driver;
