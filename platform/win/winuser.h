@@ -25,7 +25,31 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
+#define WM_SYSCOMMAND 0x0112
+#define WM_VSCROLL 0x0115
 #define WM_USER 0x0400
+
+// Dialog box command IDs and message box flags and results.
+#define IDOK 1
+#define IDCANCEL 2
+#define MB_OK 0x00000000L
+#define MB_ICONEXCLAMATION 0x00000030L
+
+// Virtual keys.
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+#define VK_F4 0x73
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
@@ -40,6 +64,47 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WS_GROUP 0x00020000L
 #define WS_TABSTOP 0x00010000L
 #define WS_EX_APPWINDOW 0x00040000L
+
+// Dialog styles.
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+
+// Edit controls.
+#define ES_LEFT 0x0000L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_NUMBER 0x2000L
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_LIMITTEXT 0x00C5
+#define EN_CHANGE 0x0300
+
+// Combo boxes.
+#define CBS_DROPDOWN 0x0002L
+#define CBS_DROPDOWNLIST 0x0003L
+#define CBS_SORT 0x0100L
+#define CB_ERR (-1)
+#define CB_GETCOUNT 0x0146
+#define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_ADDSTRING 0x0143
+#define CB_DELETESTRING 0x0144
+#define CB_SETCURSEL 0x014E
+#define CBN_SELCHANGE 1
+
+// Static controls and scroll bars.
+#define SS_LEFT 0x00000000L
+#define SBS_VERT 0x0001L
+
+// ShowWindow commands and system metrics.
+#define SW_HIDE 0
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_RESTORE 9
+#define SM_CXICON 11
+#define SM_CYICON 12
+#define ICON_SMALL 0
+#define ICON_BIG 1
 
 // GetWindowLong / SetWindowLongPtr indexes.
 #define GWL_STYLE (-16)
@@ -67,6 +132,8 @@ struct WNDCLASS {
     WNDPROC lpfnWndProc;
     LPCTSTR lpszClassName;
 };
+
+typedef INT_PTR (*DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 // Registers a window class by name; built-in control classes need no registration.
 BOOL RegisterClass(const WNDCLASS* lpWndClass);
@@ -101,3 +168,29 @@ BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
 BOOL SetWindowText(HWND hWnd, LPCTSTR lpString);
 int GetWindowText(HWND hWnd, LPTSTR lpString, int nMaxCount);
 int GetWindowTextLength(HWND hWnd);
+
+// Dialogs. A template (dlgtemplate.h) becomes a dialog window of class "#32770" with
+// one child per item; item rectangles are in dialog units of the template's font.
+struct DLGTEMPLATE_QV;
+HWND CreateDialogIndirectParam(HINSTANCE hInstance, const DLGTEMPLATE_QV* lpTemplate, HWND hWndParent,
+                               DLGPROC lpDialogFunc, LPARAM dwInitParam);
+BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+// The result given to EndDialog, and whether EndDialog has been called.
+INT_PTR GetDialogResult(HWND hDlg);
+BOOL IsDialogEnded(HWND hDlg);
+BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+LRESULT DefDlgProc(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+LRESULT SendDlgItemMessage(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+
+// Keyboard focus.
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL IsIconic(HWND hWnd);
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+int GetSystemMetrics(int nIndex);
+
+int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
+BOOL MessageBeep(UINT uType);
