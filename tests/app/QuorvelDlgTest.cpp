@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,26 @@ TEST_F(QuorvelDlgTest, ControlMembersAreAttachedWhileOpenAndLetGoAfterwards)
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_listLog.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_chkNarrowBand.m_hWnd, nullptr);
+}
+
+TEST_F(QuorvelDlgTest, MainWindowPointerIsClearedWhenTheWindowIsDestroyed)
+{
+    AfxGetApp()->m_pMainWnd = &dlg;
+    Run([&](HWND) { EXPECT_EQ(AfxGetApp()->m_pMainWnd, &dlg); });
+    EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
+}
+
+TEST_F(QuorvelDlgTest, FloatBeyondTheLargestFloatIsTakenAsInfinity)
+{
+    Run([&](HWND) {
+        SetText(IDC_MAX_DUTY, "1e39");
+        SetText(IDC_PULSE_LOWER, "3.4028235e38");
+        SetText(IDC_PULSE_UPPER, "-1e400");
+        EXPECT_TRUE(dlg.UpdateData(TRUE));
+        EXPECT_EQ(dlg.m_fMaxDuty, std::numeric_limits<float>::infinity());
+        EXPECT_EQ(dlg.m_fPulseLower, std::numeric_limits<float>::max());
+        EXPECT_EQ(dlg.m_fPulseUpper, -std::numeric_limits<float>::infinity());
+    });
 }
 
 TEST_F(QuorvelDlgTest, FloatFieldsShowSixSignificantDigits)
