@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-const char kNeedsDisplay[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY (or QT_QPA_PLATFORM).\n";
+const char kNeedsDisplay[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
 
 namespace {
 

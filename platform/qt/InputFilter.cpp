@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -70,6 +71,7 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
     case QEvent::Wheel:
     case QEvent::Close:
+    case QEvent::InputMethod:
         break;
     default:
         return false;
@@ -83,6 +85,13 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
         return OnKeyPress(KeyTarget(hWnd, watched), watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
         return true;
+    case QEvent::InputMethod: {
+        // Text composed with an input method arrives whole, as typed characters.
+        QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (IsPrintable(committed))
+            UserTypeText(KeyTarget(hWnd, watched), ToCp936(committed).c_str());
+        return true;
+    }
     case QEvent::Close:
         // The close box asks; the window system decides whether the window goes.
         event->ignore();

@@ -71,10 +71,21 @@ QWidget* CreateComboBox(DWORD style, QWidget* parent)
     return combo;
 }
 
+// A left-aligned static text breaks its lines at words and clips what does not fit.
+QWidget* CreateLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A scroll bar control starts with an empty range, and nothing here sets another.
 QWidget* CreateScrollBar(QWidget* parent)
 {
     auto* bar = new QScrollBar(Qt::Vertical, parent);
-    bar->setRange(0, 100);
+    bar->setRange(0, 0);
     return bar;
 }
 
@@ -98,7 +109,7 @@ QWidget* CreateControl(const std::string& className, DWORD style, QWidget* paren
     if (IsClass(className, "BUTTON"))
         return CreateButton(style, parent);
     if (IsClass(className, "STATIC"))
-        return new QLabel(parent);
+        return CreateLabel(parent);
     if (IsClass(className, "EDIT"))
         return CreateEdit(parent);
     if (IsClass(className, "COMBOBOX"))

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "Cp936.h"
+#include "WindowIcon.h"
 #include "WindowState.h"
 #include "commctrl.h"
 #include "winuser.h"
@@ -123,6 +124,29 @@ void ShowColumns(HWND hWnd, QWidget* widget)
     ShowRows(hWnd, widget);
 }
 
+void ShowIcon(HWND hWnd, QWidget* widget)
+{
+    if (widget->isWindow())
+        widget->setWindowIcon(WindowIconOf(hWnd));
+}
+
+// A window follows its WS_VISIBLE; a top-level one is minimised and restored, too.
+void ShowVisibility(HWND hWnd, QWidget* widget)
+{
+    if (!widget->isWindow()) {
+        widget->setVisible((StyleOf(hWnd) & WS_VISIBLE) != 0);
+        return;
+    }
+    if (!IsWindowVisible(hWnd))
+        widget->hide();
+    else if (IsIconic(hWnd))
+        widget->showMinimized();
+    else if (widget->isMinimized())
+        widget->showNormal();
+    else
+        widget->show();
+}
+
 void ShowFocus(QWidget* widget)
 {
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->isEditable())
@@ -164,6 +188,12 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
     case WindowChange::Focus:
         ShowFocus(widget);
         break;
+    case WindowChange::Icon:
+        ShowIcon(hWnd, widget);
+        break;
+    case WindowChange::Visibility:
+        ShowVisibility(hWnd, widget);
+        break;
     default:
         break;
     }
@@ -175,4 +205,5 @@ void ShowWholeState(HWND hWnd, QWidget* widget)
     ShowChange(hWnd, widget, WindowChange::Check);
     ShowChange(hWnd, widget, WindowChange::Items);
     ShowChange(hWnd, widget, WindowChange::Columns);
+    ShowChange(hWnd, widget, WindowChange::Icon);
 }
