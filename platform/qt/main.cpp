@@ -3,10 +3,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "AfxWinMain.h"
 #include "DisplayCheck.h"
 #include "QtDriver.h"
-
-int AfxWinMain(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
