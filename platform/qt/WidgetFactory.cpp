@@ -147,6 +147,9 @@ void PlaceAt(QWidget* widget, HWND hWnd)
         widget->setFixedSize(width, height);
         return;
     }
+    // A combo box's rectangle counts its dropped-down list; closed, it is one line high.
+    if (qobject_cast<QComboBox*>(widget) != nullptr)
+        height = qMin(height, widget->sizeHint().height());
     widget->setGeometry(rect.left, rect.top, width, height);
 }
 
