@@ -171,6 +171,9 @@ int QtDriver::MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT
     QMessageBox box(icon, FromCp936(lpCaption != nullptr ? lpCaption : ""), FromCp936(lpText != nullptr ? lpText : ""),
                     QMessageBox::Ok, owner != nullptr ? owner->window() : nullptr);
     box.exec();
+    // The owner takes the keyboard back, as it does from the platform's message box.
+    if (owner != nullptr)
+        owner->window()->activateWindow();
     return IDOK;
 }
 
