@@ -141,7 +141,6 @@ void QtDriver::ShowDialog(HWND hDlg)
     if (widget == nullptr || !IsWindowVisible(hDlg))
         return;
     widget->show();
-    widget->raise();
     widget->activateWindow();
     // Qt gives focus to a shown window only; show the window system's focus again.
     if (HWND hFocus = GetFocus()) {

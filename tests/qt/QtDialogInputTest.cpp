@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -258,4 +259,36 @@ TEST_F(QtDialogInputTest, TheHiddenEditHasAHiddenWidget)
         EXPECT_FALSE(WidgetOf(1011)->isVisible());
         EXPECT_TRUE(WidgetOf(1005)->isVisible());
     });
+}
+
+TEST_F(QtDialogInputTest, AClickOnAnEditGivesItTheFocus)
+{
+    int focused = 0;
+    RunDialog([&] {
+        QTest::mouseClick(WidgetOf(1003), Qt::LeftButton);
+        focused = FocusedId();
+        EXPECT_EQ(QtFocusedId(), 1003);
+    });
+    EXPECT_EQ(focused, 1003);
+}
+
+TEST_F(QtDialogInputTest, ChineseFromAnInputMethodArrivesAsCodePage936Bytes)
+{
+    std::string held;
+    RunDialog([&] {
+        SetFocus(Item(1003));
+        SetWindowText(Item(1003), "");
+        QInputMethodEvent event;
+        event.setCommitString(QString::fromUtf16(u"\u627E\u5230"));
+        QApplication::sendEvent(WidgetOf(1003), &event);
+        char buffer[16] = {};
+        GetWindowText(Item(1003), buffer, sizeof buffer);
+        held = buffer;
+    });
+    EXPECT_EQ(held, "\xD5\xD2\xB5\xBD");
+}
+
+TEST_F(QtDialogInputTest, AltF4CancelsTheDialog)
+{
+    EXPECT_EQ(RunDialog([&] { Press(Qt::Key_F4, Qt::AltModifier); }), IDCANCEL);
 }
