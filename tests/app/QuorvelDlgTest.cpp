@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -156,6 +157,44 @@ TEST_F(QuorvelDlgTest, ControlMembersAreAttachedWhileOpenAndLetGoAfterwards)
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_listLog.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_chkNarrowBand.m_hWnd, nullptr);
+}
+
+TEST_F(QuorvelDlgTest, MainWindowPointerIsClearedWhenTheWindowIsDestroyed)
+{
+    AfxGetApp()->m_pMainWnd = &dlg;
+    Run([&](HWND) { EXPECT_EQ(AfxGetApp()->m_pMainWnd, &dlg); });
+    EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
+}
+
+TEST_F(QuorvelDlgTest, FloatBeyondTheLargestFloatIsTakenAsInfinity)
+{
+    Run([&](HWND) {
+        SetText(IDC_MAX_DUTY, "1e39");
+        SetText(IDC_PULSE_LOWER, "3.4028235e38");
+        SetText(IDC_PULSE_UPPER, "-1e400");
+        EXPECT_TRUE(dlg.UpdateData(TRUE));
+        EXPECT_EQ(dlg.m_fMaxDuty, std::numeric_limits<float>::infinity());
+        EXPECT_EQ(dlg.m_fPulseLower, std::numeric_limits<float>::max());
+        EXPECT_EQ(dlg.m_fPulseUpper, -std::numeric_limits<float>::infinity());
+    });
+}
+
+TEST_F(QuorvelDlgTest, DeviceListIsReachedByItsIDAsASortedComboBox)
+{
+    Run([&](HWND) {
+        auto* pList = dynamic_cast<CComboBox*>(dlg.GetDlgItem(IDC_DEVICE_LIST));
+        ASSERT_NE(pList, nullptr);
+        EXPECT_EQ(pList->GetCurSel(), CB_ERR);
+        EXPECT_EQ(pList->AddString("USB Bridge B"), 0);
+        EXPECT_EQ(pList->AddString("USB Bridge A"), 0);
+        EXPECT_EQ(pList->GetCount(), 2);
+        EXPECT_EQ(pList->SetCurSel(1), 1);
+        EXPECT_EQ(pList->GetCurSel(), 1);
+        EXPECT_EQ(ListText(IDC_DEVICE_LIST, 1), "USB Bridge B");
+        EXPECT_EQ(pList->DeleteString(0), 1);
+        EXPECT_EQ(pList->DeleteString(5), CB_ERR);
+        EXPECT_EQ(pList->GetCount(), 1);
+    });
 }
 
 TEST_F(QuorvelDlgTest, FloatFieldsShowSixSignificantDigits)
