@@ -27,7 +27,7 @@ bool TakesText(HWND hWnd)
     std::string className = ClassNameOf(hWnd);
     if (strcasecmp(className.c_str(), "EDIT") == 0)
         return true;
-    return strcasecmp(className.c_str(), "COMBOBOX") == 0 && (StyleOf(hWnd) & 0x3) == CBS_DROPDOWN;
+    return strcasecmp(className.c_str(), "COMBOBOX") == 0 && ComboKindOf(StyleOf(hWnd)) == CBS_DROPDOWN;
 }
 
 bool IsPrintable(const QString& text)

@@ -61,7 +61,7 @@ QWidget* CreateComboBox(DWORD style, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setMaxVisibleItems(12);
-    if ((style & 0x3) == CBS_DROPDOWN) {
+    if (ComboKindOf(style) == CBS_DROPDOWN) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);

@@ -84,7 +84,7 @@ void ShowSelection(HWND hWnd, QWidget* widget)
 
 Qt::Alignment AlignmentOf(int format)
 {
-    switch (format & 0x3) {
+    switch (format & (LVCFMT_RIGHT | LVCFMT_CENTER)) {
     case LVCFMT_RIGHT:
         return Qt::AlignRight | Qt::AlignVCenter;
     case LVCFMT_CENTER:

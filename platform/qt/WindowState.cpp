@@ -48,6 +48,11 @@ DWORD StyleOf(HWND hWnd)
     return static_cast<DWORD>(GetWindowLong(hWnd, GWL_STYLE));
 }
 
+DWORD ComboKindOf(DWORD style)
+{
+    return style & 0x3;
+}
+
 std::string TextBytesOf(HWND hWnd)
 {
     int length = GetWindowTextLength(hWnd);

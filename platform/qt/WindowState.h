@@ -18,6 +18,9 @@ struct ListColumnState {
 std::string ClassNameOf(HWND hWnd);
 DWORD StyleOf(HWND hWnd);
 
+// A combo box's kind: the low two style bits (CBS_DROPDOWN, CBS_DROPDOWNLIST).
+DWORD ComboKindOf(DWORD style);
+
 // The window's text as bytes (WM_GETTEXT) and as shown.
 std::string TextBytesOf(HWND hWnd);
 QString TextOf(HWND hWnd);
