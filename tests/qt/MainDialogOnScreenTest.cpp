@@ -397,3 +397,18 @@ TEST_F(MainDialogOnScreen, TypedLettersStayOutOfBoostButAPastedMinusOneGoesInAnd
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(dlg.m_byBoost, 255);
 }
+
+TEST_F(MainDialogOnScreen, TextTypedIntoTheDeviceListsEditFieldIsHeldByItsWindow)
+{
+    std::string held;
+    QString shown;
+    Run([&] {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("USB 1"));
+        char buffer[16] = {};
+        GetWindowText(Item(1000), buffer, sizeof buffer);
+        held = buffer;
+        shown = qobject_cast<QComboBox*>(WidgetOf(1000))->currentText();
+    });
+    EXPECT_EQ(held, "USB 1");
+    EXPECT_EQ(shown, QStringLiteral("USB 1"));
+}

@@ -292,3 +292,20 @@ TEST_F(QtDialogInputTest, AltF4CancelsTheDialog)
 {
     EXPECT_EQ(RunDialog([&] { Press(Qt::Key_F4, Qt::AltModifier); }), IDCANCEL);
 }
+
+TEST_F(QtDialogInputTest, EditingKeysReachTheEditsOwnRules)
+{
+    QString afterDelete;
+    QString afterBackspace;
+    RunDialog([&] {
+        SetFocus(Item(1005));
+        Press(Qt::Key_Home);
+        Press(Qt::Key_Delete);
+        afterDelete = qobject_cast<QLineEdit*>(WidgetOf(1005))->text();
+        Press(Qt::Key_End);
+        Press(Qt::Key_Backspace);
+        afterBackspace = qobject_cast<QLineEdit*>(WidgetOf(1005))->text();
+    });
+    EXPECT_EQ(afterDelete, QStringLiteral("56"));
+    EXPECT_EQ(afterBackspace, QStringLiteral("5"));
+}
