@@ -131,8 +131,9 @@ QWidget* CreateWindowWidget(const std::string& className, DWORD style, QWidget* 
     }
     if (parent != nullptr)
         return new QWidget(parent);
-    // A top-level window: a caption and a close box, nothing to minimise or maximise.
-    auto* window = new QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A top-level window of its own (with its own task bar button): a caption and a
+    // close box, nothing to minimise or maximise.
+    auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     return window;
 }
