@@ -121,21 +121,18 @@ QWidget* CreateControl(const std::string& className, DWORD style, QWidget* paren
     return nullptr;
 }
 
-// Windows other than dialogs and the known controls still get a plain widget, so that
-// their children have somewhere to be.
+// A top-level window of its own (with its own task bar button): a caption and a close
+// box, nothing to minimise or maximise. Children of unknown classes still get a plain
+// widget, so that their own children have somewhere to be.
 QWidget* CreateWindowWidget(const std::string& className, DWORD style, QWidget* parent)
 {
-    if (parent != nullptr) {
-        if (QWidget* control = CreateControl(className, style, parent))
-            return control;
+    if (parent == nullptr) {
+        return new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
-    if (parent != nullptr)
-        return new QWidget(parent);
-    // A top-level window of its own (with its own task bar button): a caption and a
-    // close box, nothing to minimise or maximise.
-    auto* window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    return window;
+    if (QWidget* control = CreateControl(className, style, parent))
+        return control;
+    return new QWidget(parent);
 }
 
 void PlaceAt(QWidget* widget, HWND hWnd)
