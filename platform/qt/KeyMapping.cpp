@@ -1,0 +1,54 @@
+#include "KeyMapping.h"
+
+#include "input.h"
+#include "winuser.h"
+
+UINT VirtualKeyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_F1:
+        return VK_F1;
+    case Qt::Key_F4:
+        return VK_F4;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_End:
+        return VK_END;
+    default:
+        return 0;
+    }
+}
+
+UINT ModifierBitsOf(Qt::KeyboardModifiers modifiers, int qtKey)
+{
+    UINT bits = 0;
+    if (modifiers & Qt::ShiftModifier || qtKey == Qt::Key_Backtab)
+        bits |= MK_SHIFT_KEY;
+    if (modifiers & Qt::ControlModifier)
+        bits |= MK_CONTROL_KEY;
+    if (modifiers & Qt::AltModifier)
+        bits |= MK_ALT_KEY;
+    return bits;
+}

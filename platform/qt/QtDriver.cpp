@@ -1,0 +1,182 @@
+#include "QtDriver.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "Cp936.h"
+#include "DialogFont.h"
+#include "WidgetFactory.h"
+#include "WidgetMirror.h"
+#include "WindowState.h"
+#include "input.h"
+#include "winuser.h"
+
+namespace {
+
+// The edit's selection, or its caret when nothing is selected, in bytes of its text.
+void ReportTextSelection(HWND hWnd, const QLineEdit* edit)
+{
+    std::string bytes = TextBytesOf(hWnd);
+    int first = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    int last = edit->hasSelectedText() ? edit->selectionEnd() : first;
+    UserSelectText(hWnd, ByteOffsetOfCharIndex(bytes, first), ByteOffsetOfCharIndex(bytes, last));
+}
+
+}  // namespace
+
+QtDriver::QtDriver()
+    : m_previous(&GetDisplayDriver()), m_filter([this](const QObject* object) { return WindowOf(object); })
+{
+    RegisterDialogFonts();
+    qApp->installEventFilter(&m_filter);
+    SetDisplayDriver(this);
+}
+
+QtDriver::~QtDriver()
+{
+    SetDisplayDriver(m_previous);
+    qApp->removeEventFilter(&m_filter);
+    for (auto& [hWnd, widget] : m_widgets) {
+        if (widget != nullptr && widget->isWindow())
+            delete widget.data();
+    }
+}
+
+QWidget* QtDriver::WidgetOf(HWND hWnd) const
+{
+    auto it = m_widgets.find(hWnd);
+    return it == m_widgets.end() ? nullptr : it->second.data();
+}
+
+HWND QtDriver::WindowOf(const QObject* object) const
+{
+    for (auto* widget = qobject_cast<const QWidget*>(object); widget != nullptr; widget = widget->parentWidget()) {
+        for (const auto& [hWnd, shown] : m_widgets) {
+            if (shown == widget)
+                return hWnd;
+        }
+        // Another top-level window, such as a message box, is not ours.
+        if (widget->isWindow())
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
+{
+    switch (change) {
+    case WindowChange::Created:
+        CreateWidget(hWnd);
+        return;
+    case WindowChange::Destroyed:
+        DestroyWidget(hWnd);
+        return;
+    case WindowChange::DialogEnded:
+        if (auto it = m_modalLoops.find(hWnd); it != m_modalLoops.end())
+            it->second->quit();
+        return;
+    default:
+        if (QWidget* widget = WidgetOf(hWnd))
+            ShowChange(hWnd, widget, change);
+        return;
+    }
+}
+
+void QtDriver::CreateWidget(HWND hWnd)
+{
+    HWND hParent = GetParent(hWnd);
+    QWidget* parent = WidgetOf(hParent);
+    if (hParent != nullptr && parent == nullptr)
+        return;
+    QWidget* widget = nullptr;
+    if (parent == nullptr) {
+        widget = CreateWidgetFor(hWnd, nullptr);
+        widget->setFont(m_dialogFont);
+    } else {
+        widget = CreateWidgetFor(hWnd, parent);
+    }
+    m_widgets[hWnd] = widget;
+    ConnectSignals(hWnd, widget);
+}
+
+void QtDriver::DestroyWidget(HWND hWnd)
+{
+    auto it = m_widgets.find(hWnd);
+    if (it == m_widgets.end())
+        return;
+    QPointer<QWidget> widget = it->second;
+    m_widgets.erase(it);
+    delete widget.data();
+}
+
+// Every signal that carries the user's doing is connected here, and only here.
+void QtDriver::ConnectSignals(HWND hWnd, QWidget* widget)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        QObject::connect(combo, &QComboBox::activated, combo, [this, hWnd](int index) {
+            UserChooseItem(hWnd, index);
+            if (QWidget* shown = WidgetOf(hWnd))
+                ShowChange(hWnd, shown, WindowChange::Selection);
+        });
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        auto report = [hWnd, edit]() { ReportTextSelection(hWnd, edit); };
+        QObject::connect(edit, &QLineEdit::selectionChanged, edit, report);
+        QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, report);
+    }
+}
+
+SIZE QtDriver::FontBaseUnits(LPCTSTR faceName, int pointSize, int weight)
+{
+    m_dialogFont = DialogFont(FromCp936(faceName != nullptr ? faceName : ""), pointSize, weight);
+    return BaseUnitsOf(m_dialogFont);
+}
+
+void QtDriver::ShowDialog(HWND hDlg)
+{
+    QWidget* widget = WidgetOf(hDlg);
+    if (widget == nullptr || !IsWindowVisible(hDlg))
+        return;
+    widget->show();
+    widget->activateWindow();
+    // Qt gives focus to a shown window only; show the window system's focus again.
+    if (HWND hFocus = GetFocus()) {
+        if (QWidget* focused = WidgetOf(hFocus))
+            ShowChange(hFocus, focused, WindowChange::Focus);
+    }
+}
+
+void QtDriver::RunModalLoop(HWND hDlg)
+{
+    if (IsDialogEnded(hDlg))
+        return;
+    ShowDialog(hDlg);
+    QEventLoop loop;
+    m_modalLoops[hDlg] = &loop;
+    if (!IsDialogEnded(hDlg))
+        loop.exec();
+    m_modalLoops.erase(hDlg);
+    if (QWidget* widget = WidgetOf(hDlg))
+        widget->hide();
+}
+
+int QtDriver::MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType)
+{
+    QWidget* owner = WidgetOf(hWndOwner);
+    QMessageBox::Icon icon = (uType & 0xF0) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
+    QMessageBox box(icon, FromCp936(lpCaption != nullptr ? lpCaption : ""), FromCp936(lpText != nullptr ? lpText : ""),
+                    QMessageBox::Ok, owner != nullptr ? owner->window() : nullptr);
+    box.exec();
+    // The owner takes the keyboard back, as it does from the platform's message box.
+    if (owner != nullptr)
+        owner->window()->activateWindow();
+    return IDOK;
+}
+
+void QtDriver::MessageBeep(UINT)
+{
+    QApplication::beep();
+}

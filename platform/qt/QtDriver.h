@@ -1,0 +1,46 @@
+// The display driver for the screen: one Qt widget per window, kept in step with the
+// window system, and the user's input handed back to it. Constructing one installs it
+// (a QApplication must exist); destroying it puts back the driver it replaced.
+#pragma once
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+
+#include "InputFilter.h"
+#include "displaydriver.h"
+
+class QEventLoop;
+
+class QtDriver : public DisplayDriver {
+public:
+    QtDriver();
+    ~QtDriver() override;
+    QtDriver(const QtDriver&) = delete;
+    QtDriver& operator=(const QtDriver&) = delete;
+
+    void WindowChanged(HWND hWnd, WindowChange change) override;
+    SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight) override;
+    void RunModalLoop(HWND hDlg) override;
+    int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
+    void MessageBeep(UINT uType) override;
+
+    // The widget that shows hWnd, or nullptr.
+    QWidget* WidgetOf(HWND hWnd) const;
+    // The window a widget (or a part of one, like a combo box's edit field) shows.
+    HWND WindowOf(const QObject* object) const;
+
+private:
+    void CreateWidget(HWND hWnd);
+    void DestroyWidget(HWND hWnd);
+    void ConnectSignals(HWND hWnd, QWidget* widget);
+    void ShowDialog(HWND hDlg);
+
+    DisplayDriver* m_previous;
+    InputFilter m_filter;
+    // The font the dialog manager measured last: the one its next dialog is drawn in.
+    QFont m_dialogFont;
+    std::map<HWND, QPointer<QWidget>> m_widgets;
+    std::map<HWND, QEventLoop*> m_modalLoops;
+};

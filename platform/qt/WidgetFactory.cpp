@@ -1,0 +1,169 @@
+#include "WidgetFactory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <strings.h>
+
+#include "WidgetMirror.h"
+#include "WindowState.h"
+#include "commctrl.h"
+#include "winuser.h"
+
+namespace {
+
+bool IsClass(const std::string& className, const char* name)
+{
+    return strcasecmp(className.c_str(), name) == 0;
+}
+
+QWidget* CreateButton(DWORD style, QWidget* parent)
+{
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+        return new QCheckBox(parent);
+    case BS_GROUPBOX: {
+        auto* group = new QGroupBox(parent);
+        // A group box only frames its siblings: it lies beneath them and takes no clicks.
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return group;
+    }
+    default: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    }
+}
+
+void MakeEditPassive(QLineEdit* edit)
+{
+    edit->setContextMenuPolicy(Qt::NoContextMenu);
+    edit->setDragEnabled(false);
+    edit->setAcceptDrops(false);
+}
+
+QWidget* CreateEdit(QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    MakeEditPassive(edit);
+    return edit;
+}
+
+QWidget* CreateComboBox(DWORD style, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setMaxVisibleItems(12);
+    if (ComboKindOf(style) == CBS_DROPDOWN) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        MakeEditPassive(combo->lineEdit());
+        combo->lineEdit()->setFocusPolicy(Qt::NoFocus);
+    }
+    return combo;
+}
+
+// A left-aligned static text breaks its lines at words and clips what does not fit.
+QWidget* CreateLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A scroll bar control starts with an empty range, and nothing here sets another.
+QWidget* CreateScrollBar(QWidget* parent)
+{
+    auto* bar = new QScrollBar(Qt::Vertical, parent);
+    bar->setRange(0, 0);
+    return bar;
+}
+
+QWidget* CreateListView(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setUniformRowHeights(true);
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionsMovable(false);
+    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list->setColumnCount(0);
+    return list;
+}
+
+QWidget* CreateControl(const std::string& className, DWORD style, QWidget* parent)
+{
+    if (IsClass(className, "BUTTON"))
+        return CreateButton(style, parent);
+    if (IsClass(className, "STATIC"))
+        return CreateLabel(parent);
+    if (IsClass(className, "EDIT"))
+        return CreateEdit(parent);
+    if (IsClass(className, "COMBOBOX"))
+        return CreateComboBox(style, parent);
+    if (IsClass(className, "SCROLLBAR"))
+        return CreateScrollBar(parent);
+    if (IsClass(className, WC_LISTVIEW))
+        return CreateListView(parent);
+    return nullptr;
+}
+
+// A top-level window of its own (with its own task bar button): a caption and a close
+// box, nothing to minimise or maximise. Children of unknown classes still get a plain
+// widget, so that their own children have somewhere to be.
+QWidget* CreateWindowWidget(const std::string& className, DWORD style, QWidget* parent)
+{
+    if (parent == nullptr) {
+        return new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    }
+    if (QWidget* control = CreateControl(className, style, parent))
+        return control;
+    return new QWidget(parent);
+}
+
+void PlaceAt(QWidget* widget, HWND hWnd)
+{
+    RECT rect{};
+    GetWindowRect(hWnd, &rect);
+    int width = qMax(0, static_cast<int>(rect.right - rect.left));
+    int height = qMax(0, static_cast<int>(rect.bottom - rect.top));
+    if (widget->isWindow()) {
+        widget->setFixedSize(width, height);
+        return;
+    }
+    // A combo box's rectangle counts its dropped-down list; closed, it is one line high.
+    if (qobject_cast<QComboBox*>(widget) != nullptr)
+        height = qMin(height, widget->sizeHint().height());
+    widget->setGeometry(rect.left, rect.top, width, height);
+}
+
+}  // namespace
+
+QWidget* CreateWidgetFor(HWND hWnd, QWidget* parent)
+{
+    DWORD style = StyleOf(hWnd);
+    QWidget* widget = CreateWindowWidget(ClassNameOf(hWnd), style, parent);
+    // Focus follows the window system alone: Qt neither tabs nor clicks into a widget.
+    widget->setFocusPolicy(Qt::NoFocus);
+    PlaceAt(widget, hWnd);
+    ShowWholeState(hWnd, widget);
+    if (qobject_cast<QGroupBox*>(widget) != nullptr)
+        widget->lower();
+    if (parent != nullptr)
+        widget->setVisible((style & WS_VISIBLE) != 0);
+    return widget;
+}

@@ -1,0 +1,209 @@
+#include "WidgetMirror.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+#include <memory>
+
+#include "Cp936.h"
+#include "WindowIcon.h"
+#include "WindowState.h"
+#include "commctrl.h"
+#include "winuser.h"
+
+namespace {
+
+void ShowText(HWND hWnd, QWidget* widget)
+{
+    QString text = TextOf(hWnd);
+    if (widget->isWindow())
+        widget->setWindowTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(widget))
+        group->setTitle(text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (combo->isEditable() && combo->lineEdit()->text() != text)
+            combo->lineEdit()->setText(text);
+    }
+}
+
+void ShowCheck(HWND hWnd, QWidget* widget)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(widget))
+        box->setChecked(IsChecked(hWnd));
+}
+
+void ShowTextSelection(HWND hWnd, QWidget* widget)
+{
+    auto* edit = qobject_cast<QLineEdit*>(widget);
+    if (edit == nullptr)
+        return;
+    int first = 0;
+    int last = 0;
+    TextSelectionOf(hWnd, first, last);
+    std::string bytes = TextBytesOf(hWnd);
+    int start = CharIndexOfByteOffset(bytes, first);
+    int end = CharIndexOfByteOffset(bytes, last);
+    if (start == end)
+        edit->setCursorPosition(end);
+    else
+        edit->setSelection(start, end - start);
+}
+
+void ShowItems(HWND hWnd, QWidget* widget)
+{
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo == nullptr)
+        return;
+    combo->clear();
+    combo->addItems(ComboItemsOf(hWnd));
+    combo->setCurrentIndex(ComboSelectionOf(hWnd));
+    ShowText(hWnd, widget);
+}
+
+void ShowSelection(HWND hWnd, QWidget* widget)
+{
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo == nullptr)
+        return;
+    combo->setCurrentIndex(ComboSelectionOf(hWnd));
+    ShowText(hWnd, widget);
+}
+
+Qt::Alignment AlignmentOf(int format)
+{
+    switch (format & (LVCFMT_RIGHT | LVCFMT_CENTER)) {
+    case LVCFMT_RIGHT:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case LVCFMT_CENTER:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+void ShowRows(HWND hWnd, QWidget* widget)
+{
+    auto* list = qobject_cast<QTreeWidget*>(widget);
+    if (list == nullptr)
+        return;
+    list->clear();
+    for (const QStringList& cells : ListRowsOf(hWnd, list->columnCount())) {
+        auto* item = new QTreeWidgetItem(list, cells);
+        for (int column = 0; column < list->columnCount(); ++column)
+            item->setTextAlignment(column, Qt::Alignment(list->headerItem()->textAlignment(column)));
+    }
+}
+
+void ShowColumns(HWND hWnd, QWidget* widget)
+{
+    auto* list = qobject_cast<QTreeWidget*>(widget);
+    if (list == nullptr)
+        return;
+    std::vector<ListColumnState> columns = ListColumnsOf(hWnd);
+    list->setColumnCount(static_cast<int>(columns.size()));
+    list->setHeaderHidden(columns.empty());
+    for (int index = 0; index < static_cast<int>(columns.size()); ++index) {
+        const ListColumnState& column = columns[static_cast<size_t>(index)];
+        list->headerItem()->setText(index, column.title);
+        list->headerItem()->setTextAlignment(index, AlignmentOf(column.format));
+        list->header()->resizeSection(index, column.width);
+    }
+    ShowRows(hWnd, widget);
+}
+
+void ShowIcon(HWND hWnd, QWidget* widget)
+{
+    if (widget->isWindow())
+        widget->setWindowIcon(WindowIconOf(hWnd));
+}
+
+// A window follows its WS_VISIBLE; a top-level one is minimised and restored, too.
+void ShowVisibility(HWND hWnd, QWidget* widget)
+{
+    if (!widget->isWindow()) {
+        widget->setVisible((StyleOf(hWnd) & WS_VISIBLE) != 0);
+        return;
+    }
+    if (!IsWindowVisible(hWnd))
+        widget->hide();
+    else if (IsIconic(hWnd))
+        widget->showMinimized();
+    else if (widget->isMinimized())
+        widget->showNormal();
+    else
+        widget->show();
+}
+
+void ShowFocus(QWidget* widget)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->isEditable())
+        combo->lineEdit()->setFocus(Qt::OtherFocusReason);
+    else
+        widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
+void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
+{
+    QSignalBlocker blocker(widget);
+    std::unique_ptr<QSignalBlocker> editBlocker;
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->lineEdit() != nullptr)
+        editBlocker = std::make_unique<QSignalBlocker>(combo->lineEdit());
+    switch (change) {
+    case WindowChange::Text:
+        ShowText(hWnd, widget);
+        break;
+    case WindowChange::Check:
+        ShowCheck(hWnd, widget);
+        break;
+    case WindowChange::Columns:
+        ShowColumns(hWnd, widget);
+        break;
+    case WindowChange::Rows:
+        ShowRows(hWnd, widget);
+        break;
+    case WindowChange::Items:
+        ShowItems(hWnd, widget);
+        break;
+    case WindowChange::Selection:
+        ShowSelection(hWnd, widget);
+        break;
+    case WindowChange::TextSelection:
+        ShowTextSelection(hWnd, widget);
+        break;
+    case WindowChange::Focus:
+        ShowFocus(widget);
+        break;
+    case WindowChange::Icon:
+        ShowIcon(hWnd, widget);
+        break;
+    case WindowChange::Visibility:
+        ShowVisibility(hWnd, widget);
+        break;
+    default:
+        break;
+    }
+}
+
+void ShowWholeState(HWND hWnd, QWidget* widget)
+{
+    ShowChange(hWnd, widget, WindowChange::Text);
+    ShowChange(hWnd, widget, WindowChange::Check);
+    ShowChange(hWnd, widget, WindowChange::Items);
+    ShowChange(hWnd, widget, WindowChange::Columns);
+    ShowChange(hWnd, widget, WindowChange::Icon);
+}

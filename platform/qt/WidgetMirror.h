@@ -1,0 +1,14 @@
+// Shows in a widget what its window now holds: the text, check, items, selection,
+// columns, rows, text selection or icon, read back through the window's messages.
+#pragma once
+
+#include <QWidget>
+
+#include "displaydriver.h"
+
+// Shows one kind of change; signals of the widget are blocked meanwhile, so nothing
+// shown here comes back as the user's input.
+void ShowChange(HWND hWnd, QWidget* widget, WindowChange change);
+
+// Shows everything a freshly created window holds.
+void ShowWholeState(HWND hWnd, QWidget* widget);

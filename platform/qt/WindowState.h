@@ -1,0 +1,39 @@
+// Reads what a window shows through the window system's own messages, so the widgets
+// mirror the window system and keep nothing of their own.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "windef.h"
+
+struct ListColumnState {
+    QString title;
+    int width;
+    int format;  // LVCFMT_LEFT ...
+};
+
+std::string ClassNameOf(HWND hWnd);
+DWORD StyleOf(HWND hWnd);
+
+// A combo box's kind: the low two style bits (CBS_DROPDOWN, CBS_DROPDOWNLIST).
+DWORD ComboKindOf(DWORD style);
+
+// The window's text as bytes (WM_GETTEXT) and as shown.
+std::string TextBytesOf(HWND hWnd);
+QString TextOf(HWND hWnd);
+
+bool IsChecked(HWND hWnd);
+
+// An edit's selection in bytes, first and last (exclusive), from EM_GETSEL.
+void TextSelectionOf(HWND hWnd, int& first, int& last);
+
+// A combo box's items in order, and the index of the selected one (-1 for none).
+QStringList ComboItemsOf(HWND hWnd);
+int ComboSelectionOf(HWND hWnd);
+
+// A list view's columns and its rows of texts, one entry per column.
+std::vector<ListColumnState> ListColumnsOf(HWND hWnd);
+std::vector<QStringList> ListRowsOf(HWND hWnd, int columnCount);

@@ -1,0 +1,212 @@
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "QtDriver.h"
+#include "commctrl.h"
+
+namespace {
+
+struct Notification {
+    int id;
+    int code;
+    int checkWhenNotified;
+};
+std::vector<Notification> g_notifications;
+
+LRESULT RecordingParentProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COMMAND) {
+        HWND hChild = reinterpret_cast<HWND>(lParam);
+        g_notifications.push_back(
+            {LOWORD(wParam), HIWORD(wParam), static_cast<int>(SendMessage(hChild, BM_GETCHECK, 0, 0))});
+        return 0;
+    }
+    return DefWindowProc(hWnd, msg, wParam, lParam);
+}
+
+// Raw windows under a plain top-level window, shown by a Qt driver.
+class QtDriverTest : public ::testing::Test {
+protected:
+    QtDriverTest()
+    {
+        g_notifications.clear();
+        WNDCLASS parentClass{0, RecordingParentProc, "QtTestParent"};
+        RegisterClass(&parentClass);
+        parent = CreateWindowEx(0, "QtTestParent", "Quorvel", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 400, 300,
+                                nullptr, nullptr, nullptr, nullptr);
+    }
+    ~QtDriverTest() override { DestroyWindow(parent); }
+
+    HWND Child(LPCTSTR className, DWORD style, int id, LPCTSTR text, int x, int y, int width, int height)
+    {
+        return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    }
+
+    template <class T>
+    T* WidgetOf(HWND hWnd)
+    {
+        return qobject_cast<T*>(driver.WidgetOf(hWnd));
+    }
+
+    QtDriver driver;
+    HWND parent;
+};
+
+void InsertColumn(HWND list, int index, const char* title, int width)
+{
+    LVCOLUMN column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = const_cast<char*>(title);
+    SendMessage(list, LVM_INSERTCOLUMN, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+void InsertRow(HWND list, const char* time, const char* message)
+{
+    LVITEM item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<char*>(time);
+    int row = static_cast<int>(SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    item.iSubItem = 1;
+    item.pszText = const_cast<char*>(message);
+    SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+TEST_F(QtDriverTest, ATopLevelWindowShowsItsCaptionAndSize)
+{
+    QWidget* window = driver.WidgetOf(parent);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorvel"));
+    EXPECT_EQ(window->size(), QSize(400, 300));
+}
+
+TEST_F(QtDriverTest, ButtonsBecomePushButtonsCheckBoxesAndGroupBoxesAtTheirRectangles)
+{
+    HWND push = Child("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 1014, "Read Config", 150, 422, 120, 28);
+    HWND check = Child("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 1027, "Internal OSC", 36, 310, 118, 20);
+    HWND group = Child("BUTTON", BS_GROUPBOX, -1, "Program", 14, 406, 610, 96);
+
+    ASSERT_NE(WidgetOf<QPushButton>(push), nullptr);
+    EXPECT_EQ(WidgetOf<QPushButton>(push)->text(), QStringLiteral("Read Config"));
+    EXPECT_EQ(WidgetOf<QPushButton>(push)->geometry(), QRect(150, 422, 120, 28));
+    ASSERT_NE(WidgetOf<QCheckBox>(check), nullptr);
+    EXPECT_EQ(WidgetOf<QCheckBox>(check)->text(), QStringLiteral("Internal OSC"));
+    EXPECT_EQ(WidgetOf<QCheckBox>(check)->geometry(), QRect(36, 310, 118, 20));
+    ASSERT_NE(WidgetOf<QGroupBox>(group), nullptr);
+    EXPECT_EQ(WidgetOf<QGroupBox>(group)->title(), QStringLiteral("Program"));
+    EXPECT_EQ(WidgetOf<QGroupBox>(group)->geometry(), QRect(14, 406, 610, 96));
+}
+
+TEST_F(QtDriverTest, ACheckBoxClickedWithTheMouseTogglesInTheWindowSystemBeforeTheParentHears)
+{
+    HWND check = Child("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 1035, "Narrow Band", 204, 356, 118, 20);
+    QCheckBox* box = WidgetOf<QCheckBox>(check);
+    ASSERT_NE(box, nullptr);
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(SendMessage(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(box->isChecked());
+    ASSERT_EQ(g_notifications.size(), 1u);
+    EXPECT_EQ(g_notifications[0].id, 1035);
+    EXPECT_EQ(g_notifications[0].code, BN_CLICKED);
+    EXPECT_EQ(g_notifications[0].checkWhenNotified, BST_CHECKED);
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(SendMessage(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(box->isChecked());
+}
+
+TEST_F(QtDriverTest, SetCheckFromTheProgramIsShownAndNobodyIsTold)
+{
+    HWND check = Child("BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 1033, "100%PWM", 36, 358, 118, 20);
+    SendMessage(check, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_TRUE(WidgetOf<QCheckBox>(check)->isChecked());
+    EXPECT_TRUE(g_notifications.empty());
+}
+
+TEST_F(QtDriverTest, AClickPressedOnAButtonAndReleasedElsewhereClicksNothing)
+{
+    HWND push = Child("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 1036, "Load", 14, 14, 100, 28);
+    QPushButton* button = WidgetOf<QPushButton>(push);
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(300, 5));
+    EXPECT_TRUE(g_notifications.empty());
+}
+
+TEST_F(QtDriverTest, ANewCaptionIsShown)
+{
+    HWND push = Child("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 1037, "Save", 134, 14, 100, 28);
+    SetWindowText(push, "Saved");
+    EXPECT_EQ(WidgetOf<QPushButton>(push)->text(), QStringLiteral("Saved"));
+}
+
+TEST_F(QtDriverTest, TheLogListShowsItsColumnsLeftAlignedAtTheirWidthsAndItsRowsNewestFirst)
+{
+    HWND log = Child(WC_LISTVIEW, LVS_REPORT | WS_BORDER | WS_TABSTOP, 1026, "", 14, 514, 610, 142);
+    InsertColumn(log, 0, "\xca\xb1\xbc\xe4", 60);
+    InsertColumn(log, 1, "\xd0\xc5\xcf\xa2", 280);
+    InsertRow(log, "12:00:01", "\xd5\xd2\xb5\xbd\xc9\xe8\xb1\xb8");
+    InsertRow(log, "12:00:02", "ERROR:");
+
+    QTreeWidget* list = WidgetOf<QTreeWidget>(log);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->geometry(), QRect(14, 514, 610, 142));
+    ASSERT_EQ(list->columnCount(), 2);
+    EXPECT_EQ(list->headerItem()->text(0), QString::fromUtf16(u"\u65F6\u95F4"));
+    EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf16(u"\u4FE1\u606F"));
+    EXPECT_EQ(list->header()->sectionSize(0), 60);
+    EXPECT_EQ(list->header()->sectionSize(1), 280);
+    EXPECT_EQ(list->headerItem()->textAlignment(0) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("12:00:02"));
+    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("ERROR:"));
+    EXPECT_EQ(list->topLevelItem(1)->text(1), QString::fromUtf16(u"\u627E\u5230\u8BBE\u5907"));
+}
+
+TEST_F(QtDriverTest, ADestroyedWindowTakesItsWidgetAlong)
+{
+    HWND push = Child("BUTTON", BS_PUSHBUTTON, 1001, "Reflash USB", 314, 460, 184, 26);
+    QPointer<QWidget> widget = driver.WidgetOf(push);
+    ASSERT_FALSE(widget.isNull());
+    DestroyWindow(push);
+    EXPECT_TRUE(widget.isNull());
+    EXPECT_EQ(driver.WidgetOf(push), nullptr);
+}
+
+TEST_F(QtDriverTest, AMessageBoxShowsCaptionTextWarningIconAndAnOkButton)
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        box->button(QMessageBox::Ok)->click();
+    });
+    int result = MessageBox(parent, "\xc7\xeb\xca\xe4\xc8\xeb\xd2\xbb\xb8\xf6\xca\xfd\xd7\xd6\xa1\xa3", "Quorvel",
+                            MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(title, QStringLiteral("Quorvel"));
+    EXPECT_EQ(text, QString::fromUtf16(u"\u8BF7\u8F93\u5165\u4E00\u4E2A\u6570\u5B57\u3002"));
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
