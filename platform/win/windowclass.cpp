@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "commctrl.h"
+#include "toolbar.h"
 #include "window.h"
 
 namespace {
@@ -20,6 +21,7 @@ std::map<std::string, WNDPROC, CaseInsensitiveLess>& Classes()
     static std::map<std::string, WNDPROC, CaseInsensitiveLess> classes = {
         {"BUTTON", ButtonWndProc},
         {WC_LISTVIEW, ListViewWndProc},
+        {TOOLBARCLASSNAME, ToolbarWndProc},
     };
     return classes;
 }
