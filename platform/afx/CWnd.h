@@ -32,4 +32,16 @@ public:
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+
+    // Run-time class, destruction of the window, and the end of automation's references.
+    DECLARE_DYNAMIC(CWnd)
+public:
+    // Destroys the window and lets go of its handle.
+    virtual BOOL DestroyWindow();
+    // Destroys the window when there is one, and otherwise runs PostNcDestroy.
+    void OnFinalRelease() override;
+
+protected:
+    // The last step of a window's destruction; does nothing here.
+    virtual void PostNcDestroy();
 };
