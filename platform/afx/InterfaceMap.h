@@ -26,7 +26,6 @@ protected:                                               \
     const AFX_INTERFACEMAP* theClass::GetInterfaceMap() const { return GetThisInterfaceMap(); } \
     const AFX_INTERFACEMAP* theClass::GetThisInterfaceMap()                                     \
     {                                                                                           \
-        typedef theClass ThisClass;                                                             \
         typedef theBase TheBaseClass;                                                           \
         static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[] = {
 
