@@ -16,6 +16,9 @@ void CNumEdit::OnFinalRelease()
     CEdit::OnFinalRelease();
 }
 
+BEGIN_MESSAGE_MAP(CNumEdit, CEdit)
+END_MESSAGE_MAP()
+
 BEGIN_DISPATCH_MAP(CNumEdit, CEdit)
 END_DISPATCH_MAP()
 

@@ -15,6 +15,7 @@ public:
     void OnFinalRelease() override;
 
 protected:
+    DECLARE_MESSAGE_MAP()
     DECLARE_DISPATCH_MAP()
     DECLARE_INTERFACE_MAP()
 };

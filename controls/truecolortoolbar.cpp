@@ -4,6 +4,9 @@ CTrueColorToolBar::CTrueColorToolBar() {}
 
 CTrueColorToolBar::~CTrueColorToolBar() {}
 
+BEGIN_MESSAGE_MAP(CTrueColorToolBar, CToolBar)
+END_MESSAGE_MAP()
+
 BOOL CTrueColorToolBar::LoadImageLists(int nBtnWidth, UINT uToolBar, UINT uToolBarHot, UINT uToolBarDisabled)
 {
     if (!SetImageListFromBitmap(TB_SETIMAGELIST, uToolBar, nBtnWidth))

@@ -18,4 +18,7 @@ public:
     // installs it with uToolBarType (TB_SETIMAGELIST, TB_SETHOTIMAGELIST or
     // TB_SETDISABLEDIMAGELIST).
     BOOL SetImageListFromBitmap(UINT uToolBarType, UINT uToolBar, int nBtnWidth);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,11 +1,16 @@
-// An edit control: a one-line text field of the EDIT window class.
+// An edit control: one line of text that the user types, pastes and selects.
 #pragma once
 
 #include "CWnd.h"
 
 class CEdit : public CWnd {
-    DECLARE_DYNAMIC(CEdit)
 public:
-    CEdit() = default;
-    ~CEdit() override = default;
+    // Selects characters nStartChar to nEndChar (exclusive); 0, -1 selects the whole text.
+    void SetSel(int nStartChar, int nEndChar)
+    {
+        SendMessage(EM_SETSEL, static_cast<WPARAM>(nStartChar), static_cast<LPARAM>(nEndChar));
+    }
+
+    // Run-time class.
+    DECLARE_DYNAMIC(CEdit)
 };

@@ -71,6 +71,18 @@ TEST(NumEditClass, CannotBeCreatedFromItsName)
     EXPECT_EQ(CRuntimeClass::CreateObject("CKnownInert"), nullptr);
 }
 
+TEST(NumEditClass, MessageMapIsEmptyAndFallsThroughToTheWindowsMap)
+{
+    CNumEdit edit;
+    CWnd plain;
+    const AFX_MSGMAP* map = static_cast<CCmdTarget&>(edit).GetMessageMap();
+    const AFX_MSGMAP* windowMap = static_cast<CCmdTarget&>(plain).GetMessageMap();
+    ASSERT_NE(map, windowMap);
+    EXPECT_EQ(map->lpEntries[0].nSig, AfxSig_end);
+    ASSERT_NE(map->pfnGetBaseMap, nullptr);
+    EXPECT_EQ(map->pfnGetBaseMap(), windowMap);
+}
+
 TEST(NumEditAutomation, InterfaceIdGivesTheDispatchInterfaceWithNoMembers)
 {
     CNumEdit edit;
@@ -197,6 +209,11 @@ TEST_F(NumEditWindowTest, MessagesReachTheEditControl)
     edit.SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 1u);
     EXPECT_EQ(end, 2u);
+
+    // The object's own map takes none of them: each goes on to the edit.
+    LRESULT result = 0;
+    for (UINT message : {WM_SETTEXT, WM_GETTEXT, WM_CHAR, WM_KEYDOWN, EM_SETSEL, WM_PAINT})
+        EXPECT_FALSE(edit.OnWndMsg(message, 0, 0, &result)) << message;
 
     // The edit's own rule: typed non-digits are refused.
     UserTypeText(edit.m_hWnd, "7a");

@@ -369,6 +369,18 @@ TEST(TrueColorToolBar, AnswersWithTheToolBarsRunTimeClass)
     EXPECT_EQ(bar.m_hWnd, nullptr);
 }
 
+TEST(TrueColorToolBar, OwnMessageMapIsEmptyAndLeadsToTheToolBars)
+{
+    CTrueColorToolBar bar;
+    CToolBar plain;
+    const AFX_MSGMAP* map = static_cast<CCmdTarget&>(bar).GetMessageMap();
+    const AFX_MSGMAP* toolBarMap = static_cast<CCmdTarget&>(plain).GetMessageMap();
+    ASSERT_NE(map, toolBarMap);
+    EXPECT_EQ(map->lpEntries[0].nSig, AfxSig_end);
+    ASSERT_NE(map->pfnGetBaseMap, nullptr);
+    EXPECT_EQ(map->pfnGetBaseMap(), toolBarMap);
+}
+
 TEST(ToolbarResource, Toolbar132HasTwo40By40ButtonsForItsTwoCommands)
 {
     HMODULE module = AfxGetResourceHandle();
