@@ -5,6 +5,7 @@ Run from anywhere; it writes beside itself:
   toolbar.bmp    80 x 40, 4 bits per pixel: two 40 x 40 buttons (open folder, disk)
   truecolor.bmp  64 x 32, 32 bits per pixel: the same two pictures at 32 x 32
   toolbar.dat    toolbar 132: version 1, buttons 40 x 40, commands 32771 and 32772
+  commands.dat   the string table's block 2049 (strings 32768-32783): 32771 "Load file"
 Every picture stands on a magenta ground, the colour the toolbar makes transparent.
 """
 import os
@@ -97,6 +98,11 @@ def toolbar(width, height, commands):
     return struct.pack("<4H", 1, width, height, len(commands)) + struct.pack("<%dH" % len(commands), *commands)
 
 
+def string_block(strings):
+    """Sixteen strings, each a byte count (a WORD) and its bytes; absent ones are empty."""
+    return b"".join(struct.pack("<H", len(text)) + text for text in (strings.get(i, b"") for i in range(16)))
+
+
 def write(name, data):
     with open(os.path.join(HERE, name), "wb") as f:
         f.write(data)
@@ -105,3 +111,4 @@ def write(name, data):
 write("toolbar.bmp", bmp(strip(40, 2), 4))
 write("truecolor.bmp", bmp(strip(32, 2), 32))
 write("toolbar.dat", toolbar(40, 40, [32771, 32772]))
+write("commands.dat", string_block({32771 % 16: b"Load file"}))

@@ -391,4 +391,12 @@ TEST(ToolbarResource, Toolbar132HasTwo40By40ButtonsForItsTwoCommands)
     EXPECT_EQ(std::memcmp(LockResource(LoadResource(module, found)), expected, sizeof expected), 0);
 }
 
+TEST(ToolbarResource, FirstCommandIsNamedLoadFile)
+{
+    CString name;
+    EXPECT_TRUE(name.LoadString(32771));
+    EXPECT_EQ(name, "Load file");
+    EXPECT_FALSE(name.LoadString(32772));
+}
+
 }  // namespace
