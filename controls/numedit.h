@@ -2,7 +2,6 @@
 // goes on to the edit control's handling. Its automation interface names no members.
 #pragma once
 
-#include "CEdit.h"
 #include "afxwin.h"
 
 class CNumEdit : public CEdit {

@@ -99,7 +99,7 @@ COLORREF BitmapObject::Pixel(LONG x, LONG y) const
         const BYTE* p = line + static_cast<size_t>(x) * (bitsPixel / 8);
         return RGB(p[2], p[1], p[0]);
     }
-    LONG bitOffset = x * bitsPixel;
+    long long bitOffset = static_cast<long long>(x) * bitsPixel;
     BYTE byte = line[bitOffset / 8];
     unsigned index = (byte >> (8 - bitsPixel - bitOffset % 8)) & ((1u << bitsPixel) - 1);
     return index < palette.size() ? palette[index] : RGB(0, 0, 0);

@@ -16,7 +16,7 @@ struct BitmapObject {
     std::vector<BYTE> bits;
 
     // Bytes per scan line.
-    LONG WidthBytes() const { return (width * bitsPixel + 31) / 32 * 4; }
+    LONG WidthBytes() const { return static_cast<LONG>((static_cast<long long>(width) * bitsPixel + 31) / 32 * 4); }
     // The colour of pixel (x, y), y counted from the top.
     COLORREF Pixel(LONG x, LONG y) const;
     // Sets pixel (x, y) of a 24-bit bitmap, or bit (x, y) of a 1-bit one.

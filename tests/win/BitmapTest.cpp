@@ -19,6 +19,8 @@ const WORD kCutShort = 903;
 const WORD kTopDown = 904;
 const WORD kCompressed = 905;
 const WORD kTooManyColours = 906;
+// A header that claims 2^31 - 1 pixels each way over six pixels of data.
+const WORD kHuge = 907;
 
 std::vector<BYTE> TwoRows()
 {
@@ -42,6 +44,7 @@ const bool g_registered = [] {
     RegisterBitmapResource(kCompressed, Patched(TwoRows(), 30, 1));
     RegisterBitmapResource(kTooManyColours,
                            Patched(MakeBmpFile(5, 1, 4, [](int, int) { return 0u; }, {kRed}), 46, 17));
+    RegisterBitmapResource(kHuge, Patched(Patched(TwoRows(), 18, 0x7FFFFFFF), 22, 0x7FFFFFFF));
     return true;
 }();
 
@@ -130,6 +133,7 @@ TEST(LoadImage, RefusesWhatItCannotLoadAndLeavesNothingBehind)
     EXPECT_EQ(Load(kTopDown), nullptr);
     EXPECT_EQ(Load(kCompressed), nullptr);
     EXPECT_EQ(Load(kTooManyColours), nullptr);
+    EXPECT_EQ(Load(kHuge), nullptr);
     EXPECT_EQ(Load(kTwoRows, LR_CREATEDIBSECTION, 6, 4), nullptr);
     EXPECT_EQ(LoadImage(nullptr, MAKEINTRESOURCE(kTwoRows), 1, 0, 0, 0), nullptr);
     EXPECT_EQ(GdiObjectCount(), before);
