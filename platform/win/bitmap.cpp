@@ -65,8 +65,8 @@ HBITMAP BitmapFromFile(const BYTE* data, DWORD size)
     DWORD bitsPixel = in.Field(kFileHeader + 14, 2);
     DWORD compression = in.Field(kFileHeader + 16, 4);
     DWORD colorsUsed = in.Field(kFileHeader + 32, 4);
-    if (!in.ok || infoSize < 40 || width <= 0 || height <= 0 || planes != 1 || !IsSupportedDepth(bitsPixel) ||
-        compression != 0)
+    if (!in.ok || infoSize < 40 || infoSize > size || width <= 0 || height <= 0 || planes != 1 ||
+        !IsSupportedDepth(bitsPixel) || compression != 0)
         return nullptr;
 
     std::vector<COLORREF> palette;
