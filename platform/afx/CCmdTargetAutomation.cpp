@@ -16,7 +16,8 @@ const AFX_INTERFACEMAP g_rootInterfaceMap = {nullptr, &g_rootInterfaceEntries[0]
 bool SameName(const OLECHAR* name, LPCTSTR entry)
 {
     for (; *name != 0 && *entry != 0; ++name, ++entry) {
-        if (std::towlower(static_cast<wint_t>(*name)) != std::towlower(static_cast<wint_t>(static_cast<unsigned char>(*entry))))
+        wint_t wide = static_cast<wint_t>(static_cast<unsigned char>(*entry));
+        if (std::towlower(static_cast<wint_t>(*name)) != std::towlower(wide))
             return false;
     }
     return *name == 0 && *entry == 0;

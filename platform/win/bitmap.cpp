@@ -25,6 +25,11 @@ unsigned long long ScanLineBytes(LONG width, WORD bitsPixel)
     return (static_cast<unsigned long long>(width) * bitsPixel + 31) / 32 * 4;
 }
 
+unsigned long long PixelBytes(LONG width, LONG height, WORD bitsPixel)
+{
+    return ScanLineBytes(width, bitsPixel) * static_cast<unsigned long long>(height);
+}
+
 // Little-endian fields of a BMP file; reads past the end give 0 and clear ok.
 struct Reader {
     const BYTE* data;
@@ -80,7 +85,7 @@ HBITMAP BitmapFromFile(const BYTE* data, DWORD size)
             palette.push_back(RGB(bgr >> 16, bgr >> 8, bgr));
         }
     }
-    unsigned long long pixelBytes = ScanLineBytes(width, static_cast<WORD>(bitsPixel)) * static_cast<unsigned long long>(height);
+    unsigned long long pixelBytes = PixelBytes(width, height, static_cast<WORD>(bitsPixel));
     if (!in.ok || pixelBytes > kMaxBitmapBytes || pixelOffset > size || pixelBytes > size - pixelOffset)
         return nullptr;
 
@@ -133,7 +138,7 @@ void BitmapObject::Resize(LONG newWidth, LONG newHeight)
 
 HBITMAP CreateBitmapObject(LONG width, LONG height, WORD bitsPixel, std::vector<COLORREF> palette)
 {
-    if (width < 0 || height < 0 || ScanLineBytes(width, bitsPixel) * static_cast<unsigned long long>(height) > kMaxBitmapBytes)
+    if (width < 0 || height < 0 || PixelBytes(width, height, bitsPixel) > kMaxBitmapBytes)
         return nullptr;
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->width = width;

@@ -41,6 +41,18 @@ class CKnownInert : public CObject {
 IMPLEMENT_DYNAMIC(CKnownInert, CObject)
 const AFX_CLASSINIT g_knownInert(RUNTIME_CLASS(CKnownInert));
 
+// An automation object whose dispatch map names one member, for comparison.
+class CNamedMember : public CCmdTarget {
+public:
+    CNamedMember() { EnableAutomation(); }
+
+protected:
+    DECLARE_DISPATCH_MAP()
+};
+BEGIN_DISPATCH_MAP(CNamedMember, CCmdTarget)
+    {"Value", 5},
+END_DISPATCH_MAP()
+
 TEST(NumEditClass, RecordIsNamedCNumEditAndRestsOnCEdit)
 {
     CNumEdit edit;
@@ -117,6 +129,19 @@ TEST(NumEditAutomation, InterfaceIdGivesTheDispatchInterfaceWithNoMembers)
     EXPECT_EQ(none, nullptr);
     EXPECT_EQ(dispatch->Release(), 2u);
     EXPECT_EQ(dispatch->Release(), 1u);
+}
+
+TEST(NumEditAutomation, AMemberInADispatchMapIsFoundByNameInAnyCase)
+{
+    CNamedMember named;
+    OLECHAR value[] = L"vALUE";
+    LPOLESTR names[] = {value};
+    DISPID id = DISPID_UNKNOWN;
+    EXPECT_EQ(named.GetIDispatch(FALSE)->GetIDsOfNames(IID_IUnknown, names, 1, 0, &id), S_OK);
+    EXPECT_EQ(id, 5);
+
+    CNumEdit edit;
+    EXPECT_EQ(edit.GetIDispatch(FALSE)->GetIDsOfNames(IID_IUnknown, names, 1, 0, &id), DISP_E_UNKNOWNNAME);
 }
 
 TEST(NumEditAutomation, PlainEditAnswersNeitherIdentifier)
