@@ -55,7 +55,7 @@ INT_PTR CDialog::DoModal()
     INT_PTR nResult = IsDialogEnded(hWnd) ? GetDialogResult(hWnd) : -1;
 
     DetachChildren();
-    DestroyWindow(hWnd);
+    ::DestroyWindow(hWnd);
     if (m_hWnd != nullptr)
         OnNcDestroy();
     return nResult;

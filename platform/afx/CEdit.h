@@ -10,4 +10,7 @@ public:
     {
         SendMessage(EM_SETSEL, static_cast<WPARAM>(nStartChar), static_cast<LPARAM>(nEndChar));
     }
+
+    // Run-time class.
+    DECLARE_DYNAMIC(CEdit)
 };

@@ -71,4 +71,16 @@ private:
 
     // Set while UpdateData runs.
     BOOL m_bLockoutNotify = FALSE;
+
+    // Run-time class, destruction of the window, and the end of automation's references.
+    DECLARE_DYNAMIC(CWnd)
+public:
+    // Destroys the window and lets go of its handle.
+    virtual BOOL DestroyWindow();
+    // Destroys the window when there is one, and otherwise runs PostNcDestroy.
+    void OnFinalRelease() override;
+
+protected:
+    // The last step of a window's destruction; does nothing here.
+    virtual void PostNcDestroy();
 };

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "commctrl.h"
+#include "toolbar.h"
 #include "window.h"
 
 namespace {
@@ -26,6 +27,7 @@ std::map<std::string, WNDPROC, CaseInsensitiveLess>& Classes()
         {"SCROLLBAR", DefWindowProc},
         {"STATIC", DefWindowProc},
         {WC_LISTVIEW, ListViewWndProc},
+        {TOOLBARCLASSNAME, ToolbarWndProc},
     };
     return classes;
 }

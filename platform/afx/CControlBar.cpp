@@ -1,0 +1,8 @@
+#include "CControlBar.h"
+
+IMPLEMENT_DYNAMIC(CControlBar, CWnd)
+
+CControlBar::~CControlBar()
+{
+    DestroyWindow();
+}

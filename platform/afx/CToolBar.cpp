@@ -1,0 +1,3 @@
+#include "CToolBar.h"
+
+IMPLEMENT_DYNAMIC(CToolBar, CControlBar)

@@ -1,0 +1,8 @@
+#include "ResourceHandle.h"
+
+#include "resources.h"
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return GetModuleHandle(nullptr);
+}

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "TestBitmaps.h"
+#include "resources.h"
+
+namespace {
+
+const COLORREF kRed = RGB(0xFF, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 0xFF);
+
+// 3 x 2 at 24 bits: top row red, bottom row blue but for a green bottom-left pixel.
+const WORD kTwoRows = 901;
+// 5 x 1 at 4 bits with a palette of three colours.
+const WORD kFourBit = 902;
+// Broken files: pixel data cut short, top-down, run-length compressed, too many colours.
+const WORD kCutShort = 903;
+const WORD kTopDown = 904;
+const WORD kCompressed = 905;
+const WORD kTooManyColours = 906;
+// A header that claims 2^31 - 1 pixels each way over six pixels of data.
+const WORD kHuge = 907;
+
+std::vector<BYTE> TwoRows()
+{
+    return MakeBmpFile(3, 2, 24, [](int x, int y) { return y == 0 ? kRed : (x == 0 ? RGB(0, 0xFF, 0) : kBlue); });
+}
+
+std::vector<BYTE> Patched(std::vector<BYTE> file, size_t offset, DWORD value)
+{
+    std::memcpy(&file[offset], &value, 4);
+    return file;
+}
+
+const bool g_registered = [] {
+    RegisterBitmapResource(kTwoRows, TwoRows());
+    RegisterBitmapResource(kFourBit, MakeBmpFile(5, 1, 4, [](int x, int) { return static_cast<DWORD>(x % 3); },
+                                                 {kRed, RGB(0x10, 0x20, 0x30), kBlue}));
+    std::vector<BYTE> cut = TwoRows();
+    cut.pop_back();
+    RegisterBitmapResource(kCutShort, cut);
+    RegisterBitmapResource(kTopDown, Patched(TwoRows(), 22, static_cast<DWORD>(-2)));
+    RegisterBitmapResource(kCompressed, Patched(TwoRows(), 30, 1));
+    RegisterBitmapResource(kTooManyColours,
+                           Patched(MakeBmpFile(5, 1, 4, [](int, int) { return 0u; }, {kRed}), 46, 17));
+    RegisterBitmapResource(kHuge, Patched(Patched(TwoRows(), 18, 0x7FFFFFFF), 22, 0x7FFFFFFF));
+    return true;
+}();
+
+HBITMAP Load(UINT_PTR id, UINT flags = LR_CREATEDIBSECTION | LR_DEFAULTSIZE, int cx = 0, int cy = 0)
+{
+    return static_cast<HBITMAP>(
+        LoadImage(GetModuleHandle(nullptr), reinterpret_cast<LPCTSTR>(id), IMAGE_BITMAP, cx, cy, flags));
+}
+
+TEST(LoadImage, GivesASectionOfTheResourcesOwnSizeAndDepth)
+{
+    HBITMAP hBitmap = Load(kTwoRows);
+    ASSERT_NE(hBitmap, nullptr);
+    BITMAP bitmap{};
+    EXPECT_EQ(GetObject(hBitmap, sizeof bitmap, &bitmap), static_cast<int>(sizeof bitmap));
+    EXPECT_EQ(bitmap.bmType, 0);
+    EXPECT_EQ(bitmap.bmWidth, 3);
+    EXPECT_EQ(bitmap.bmHeight, 2);
+    EXPECT_EQ(bitmap.bmWidthBytes, 12);
+    EXPECT_EQ(bitmap.bmPlanes, 1);
+    EXPECT_EQ(bitmap.bmBitsPixel, 24);
+    ASSERT_NE(bitmap.bmBits, nullptr);
+    EXPECT_EQ(PixelOf(bitmap, 2, 0), kRed);
+    EXPECT_EQ(PixelOf(bitmap, 2, 1), kBlue);
+    DeleteObject(hBitmap);
+}
+
+TEST(LoadImage, PixelMemoryBeginsWithTheBottomLeftPixel)
+{
+    HBITMAP hBitmap = Load(kTwoRows);
+    const BYTE* bits = static_cast<const BYTE*>(DescriptionOf(hBitmap).bmBits);
+    ASSERT_NE(bits, nullptr);
+    EXPECT_EQ(bits[0], 0x00);  // blue
+    EXPECT_EQ(bits[1], 0xFF);  // green
+    EXPECT_EQ(bits[2], 0x00);  // red
+    DeleteObject(hBitmap);
+}
+
+TEST(LoadImage, KeepsFourBitPixelsPackedAsTheFileHasThem)
+{
+    HBITMAP hBitmap = Load(kFourBit);
+    BITMAP bitmap = DescriptionOf(hBitmap);
+    EXPECT_EQ(bitmap.bmBitsPixel, 4);
+    EXPECT_EQ(bitmap.bmWidthBytes, 4);
+    const BYTE* bits = static_cast<const BYTE*>(bitmap.bmBits);
+    ASSERT_NE(bits, nullptr);
+    EXPECT_EQ(bits[0], 0x01);
+    EXPECT_EQ(bits[1], 0x20);
+    EXPECT_EQ(bits[2], 0x10);
+    DeleteObject(hBitmap);
+}
+
+TEST(LoadImage, OnlyTheLow16BitsOfTheIdCount)
+{
+    HBITMAP hBitmap = Load(0x10000 + kTwoRows);
+    ASSERT_NE(hBitmap, nullptr);
+    EXPECT_EQ(DescriptionOf(hBitmap).bmWidth, 3);
+    DeleteObject(hBitmap);
+}
+
+TEST(LoadImage, OwnToolbarBitmapsAreBuiltIn)
+{
+    HBITMAP strip = Load(132);
+    BITMAP bitmap = DescriptionOf(strip);
+    EXPECT_EQ(bitmap.bmWidth, 80);
+    EXPECT_EQ(bitmap.bmHeight, 40);
+    EXPECT_EQ(bitmap.bmBitsPixel, 4);
+    DeleteObject(strip);
+
+    HBITMAP trueColour = Load(134);
+    bitmap = DescriptionOf(trueColour);
+    EXPECT_EQ(bitmap.bmWidth, 64);
+    EXPECT_EQ(bitmap.bmHeight, 32);
+    EXPECT_EQ(bitmap.bmBitsPixel, 32);
+    ASSERT_NE(bitmap.bmBits, nullptr);
+    EXPECT_EQ(PixelOf(bitmap, 0, 31), RGB(0xFF, 0x00, 0xFF));  // magenta ground
+    DeleteObject(trueColour);
+}
+
+TEST(LoadImage, RefusesWhatItCannotLoadAndLeavesNothingBehind)
+{
+    DWORD before = GdiObjectCount();
+    EXPECT_EQ(Load(0), nullptr);
+    EXPECT_EQ(Load(4321), nullptr);
+    EXPECT_EQ(Load(kCutShort), nullptr);
+    EXPECT_EQ(Load(kTopDown), nullptr);
+    EXPECT_EQ(Load(kCompressed), nullptr);
+    EXPECT_EQ(Load(kTooManyColours), nullptr);
+    EXPECT_EQ(Load(kHuge), nullptr);
+    EXPECT_EQ(Load(kTwoRows, LR_CREATEDIBSECTION, 6, 4), nullptr);
+    EXPECT_EQ(LoadImage(nullptr, MAKEINTRESOURCE(kTwoRows), 1, 0, 0, 0), nullptr);
+    EXPECT_EQ(GdiObjectCount(), before);
+}
+
+TEST(LoadImage, WithoutDibSectionTheBitsStayHidden)
+{
+    HBITMAP hBitmap = Load(kTwoRows, 0, 3, 2);
+    ASSERT_NE(hBitmap, nullptr);
+    EXPECT_EQ(DescriptionOf(hBitmap).bmBits, nullptr);
+    DeleteObject(hBitmap);
+}
+
+TEST(DeleteObject, ReleasesTheBitmapOnce)
+{
+    DWORD before = GdiObjectCount();
+    HBITMAP hBitmap = Load(kTwoRows);
+    EXPECT_EQ(GdiObjectCount(), before + 1);
+    EXPECT_TRUE(DeleteObject(hBitmap));
+    EXPECT_EQ(GdiObjectCount(), before);
+    EXPECT_FALSE(DeleteObject(hBitmap));
+    BITMAP bitmap{};
+    EXPECT_EQ(GetObject(hBitmap, sizeof bitmap, &bitmap), 0);
+    HBITMAP again = Load(kTwoRows);
+    EXPECT_NE(again, hBitmap);  // handles are not reused
+    DeleteObject(again);
+}
+
+}  // namespace
