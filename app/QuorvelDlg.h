@@ -11,6 +11,9 @@ public:
 
     enum { IDD = IDD_QUORVEL_DIALOG };
 
+    // The USB bridge's handle of the device a read or write command has open.
+    HANDLE m_hDevice = nullptr;
+
     // Dialog values, in the order of the data exchange.
     float m_fDeadBand;
     float m_fMaxDuty;
@@ -37,6 +40,9 @@ public:
     void DecodeParameterBlock();
     void EncodeParameterBlock();
     void SetDefaultParameters();
+
+    BOOL ReadWithTimeout(LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead, DWORD dwReadTimeout);
+    BOOL WriteWithTimeout(LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten, DWORD dwWriteTimeout);
 
     void AddLogMessage(CString msg);
     void SetupLogColumns();
