@@ -163,16 +163,19 @@ USB_STATUS ScriptedBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD
     if (hDevice != Handle() || !s_active->m_open)
         return USB_INVALID_HANDLE;
 
-    DWORD copied = 0;
-    bool answered = s_active->m_nextAnswer < s_active->m_answers.size();
-    if (answered) {
-        const std::vector<BYTE>& answer = s_active->m_answers[s_active->m_nextAnswer++];
-        copied = std::min(dwBytesToRead, static_cast<DWORD>(answer.size()));
+    if (s_active->m_nextAnswer >= s_active->m_answers.size()) {
+        s_active->TransferOutcome(0, lpdwBytesRead);
+        return USB_TIMEOUT;
+    }
+    const std::vector<BYTE>& answer = s_active->m_answers[s_active->m_nextAnswer++];
+    DWORD copied = std::min(dwBytesToRead, static_cast<DWORD>(answer.size()));
+    USB_STATUS status = s_active->TransferOutcome(copied, lpdwBytesRead);
+    // A failed read delivers nothing.
+    if (status == USB_OK) {
         std::memcpy(lpBuffer, answer.data(), copied);
         call.bytes.assign(answer.begin(), answer.begin() + copied);
     }
-    USB_STATUS status = s_active->TransferOutcome(copied, lpdwBytesRead);
-    return answered ? status : USB_TIMEOUT;
+    return status;
 }
 
 USB_STATUS ScriptedBridge::WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite,

@@ -41,7 +41,8 @@ public:
     void FailOpen() { m_failOpen = true; }
 
     // The device's next answer: one read takes one answer, copies at most the bytes
-    // asked for and reports as many as it copied. A read with no answer left fails.
+    // asked for and reports as many as it copied. A read with no answer left fails, and
+    // a read that fails delivers nothing.
     void QueueRead(const std::vector<BYTE>& bytes) { m_answers.push_back(bytes); }
     // The transfer with this number (reads and writes counted together from 0) fails.
     void FailTransfer(int transfer) { m_failedTransfers.insert(transfer); }
