@@ -53,6 +53,8 @@ int DisplayDriver::MessageBox(HWND, LPCTSTR, LPCTSTR, UINT)
 
 void DisplayDriver::MessageBeep(UINT) {}
 
+void DisplayDriver::DrawIcon(HWND, int, int, HICON) {}
+
 void SetDisplayDriver(DisplayDriver* driver)
 {
     g_installedDriver = driver;
