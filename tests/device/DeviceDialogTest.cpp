@@ -20,7 +20,7 @@ Bytes Slice(const Bytes& bytes, size_t from, size_t to)
     return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to));
 }
 
-void DeviceDialogTest::RunDialog(const std::function<void()>& steps)
+void OpenDialogTest::RunDialog(const std::function<void()>& steps)
 {
     driver.m_whileOpen = [this, &steps](HWND) {
         m_rowsMarked = dialog.m_listLog.GetItemCount();
@@ -30,7 +30,7 @@ void DeviceDialogTest::RunDialog(const std::function<void()>& steps)
     ASSERT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
-Lines DeviceDialogTest::Rows() const
+Lines OpenDialogTest::Rows() const
 {
     Lines rows;
     int added = dialog.m_listLog.GetItemCount() - m_rowsMarked;
@@ -39,32 +39,32 @@ Lines DeviceDialogTest::Rows() const
     return rows;
 }
 
-void DeviceDialogTest::MarkRows()
+void OpenDialogTest::MarkRows()
 {
     m_rowsMarked = dialog.m_listLog.GetItemCount();
 }
 
-Lines DeviceDialogTest::DeviceListItems() const
+Lines OpenDialogTest::DeviceListItems() const
 {
     return HeadlessDriver::ComboItems(dialog.m_hWnd, IDC_DEVICE_LIST);
 }
 
-int DeviceDialogTest::DeviceListSelection() const
+int OpenDialogTest::DeviceListSelection() const
 {
     return HeadlessDriver::ComboSelection(dialog.m_hWnd, IDC_DEVICE_LIST);
 }
 
-std::string DeviceDialogTest::ControlText(int nID) const
+std::string OpenDialogTest::ControlText(int nID) const
 {
     return HeadlessDriver::TextOf(dialog.m_hWnd, nID);
 }
 
-void DeviceDialogTest::SetControlText(int nID, const std::string& text)
+void OpenDialogTest::SetControlText(int nID, const std::string& text)
 {
     ::SetWindowText(::GetDlgItem(dialog.m_hWnd, nID), text.c_str());
 }
 
-void DeviceDialogTest::Click(int nID)
+void OpenDialogTest::Click(int nID)
 {
     ::SendMessage(::GetDlgItem(dialog.m_hWnd, nID), BM_CLICK, 0, 0);
 }

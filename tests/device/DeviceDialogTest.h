@@ -1,5 +1,6 @@
 // The main dialog, open as the user finds it, for tests of its device commands: a
-// test's steps run while the dialog is up, against a scripted bridge library.
+// test's steps run while the dialog is up, against the bridge library that ships
+// (OpenDialogTest) or a scripted one (DeviceDialogTest).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@ using Lines = std::vector<std::string>;
 std::string Hex(const Bytes& bytes);
 Bytes Slice(const Bytes& bytes, size_t from, size_t to);
 
-class DeviceDialogTest : public ::testing::Test {
+class OpenDialogTest : public ::testing::Test {
 protected:
-    DeviceDialogTest() { AfxWinInit(); }
+    OpenDialogTest() { AfxWinInit(); }
 
     // Opens the dialog, runs Opened() and then the steps, and closes the dialog.
     void RunDialog(const std::function<void()>& steps);
@@ -40,10 +41,14 @@ protected:
     void Click(int nID);
 
     ModalTestDriver driver;
-    ScriptedBridge bridge;
     CQuorvelDlg dialog;
     CQuorvelDlg* dlg = &dialog;
 
 private:
     int m_rowsMarked = 0;
+};
+
+class DeviceDialogTest : public OpenDialogTest {
+protected:
+    ScriptedBridge bridge;
 };

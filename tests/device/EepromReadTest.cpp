@@ -279,3 +279,40 @@ TEST_F(EepromReadTest, ShortPieceThatTheLibraryCallsASuccessCountsAsComplete)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EepromReadTest, RefusedFieldIsReportedAndTheReadGoesOn)
+{
+    RunDialog([&] {
+        AnswerWithTheBlock();
+        SetControlText(IDC_BOOST, "300");
+        dlg->OnBnClickedReadConfig();
+
+        EXPECT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(Rows(), (Lines{LOG_READ_SUCCESS}));
+        EXPECT_EQ(ControlText(IDC_BOOST), "120");
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EepromReadTest, RowIsLoggedBeforeTheDeviceCloses)
+{
+    RunDialog([&] {
+        Lines rowsAtClose;
+        bridge.OnClose([&] { rowsAtClose = Rows(); });
+        AnswerWithTheBlock();
+        dlg->OnBnClickedReadConfig();
+        EXPECT_EQ(rowsAtClose, (Lines{LOG_READ_SUCCESS}));
+
+        MarkRows();
+        bridge.FailTransfer(6);  // the next command frame
+        dlg->OnBnClickedReadConfig();
+        EXPECT_EQ(rowsAtClose, (Lines{LOG_READ_COMMAND_FAILED}));
+    });
+}
+
+}  // namespace

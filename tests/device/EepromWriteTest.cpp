@@ -175,3 +175,40 @@ TEST_F(EepromWriteTest, ShortPieceThatTheLibraryCallsASuccessCountsAsSent)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EepromWriteTest, RefusedFieldIsReportedOnceForEachExchangeAndTheWriteGoesOn)
+{
+    RunDialog([&] {
+        AcceptTheBlock();
+        SetControlText(IDC_DEAD_BAND, "");
+        dlg->OnBnClickedWriteConfig();
+
+        EXPECT_EQ(driver.MessageBoxes().size(), 2u);
+        EXPECT_EQ(Rows(), (Lines{LOG_WRITE_SUCCESS}));
+        EXPECT_EQ(Block(), ENCODED_DEFAULTS);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EepromWriteTest, RowIsLoggedBeforeTheDeviceCloses)
+{
+    RunDialog([&] {
+        Lines rowsAtClose;
+        bridge.OnClose([&] { rowsAtClose = Rows(); });
+        AcceptTheBlock();
+        dlg->OnBnClickedWriteConfig();
+        EXPECT_EQ(rowsAtClose, (Lines{LOG_WRITE_SUCCESS}));
+
+        MarkRows();
+        bridge.QueueRead({0x29, 0x00});
+        dlg->OnBnClickedWriteConfig();
+        EXPECT_EQ(rowsAtClose, (Lines{LOG_REPLY_WRONG}));
+    });
+}
+
+}  // namespace

@@ -150,6 +150,8 @@ USB_STATUS ScriptedBridge::CloseDevice(USB_HANDLE hDevice)
     if (hDevice != Handle() || !s_active->m_open)
         return USB_INVALID_HANDLE;
     s_active->m_open = false;
+    if (s_active->m_onClose)
+        s_active->m_onClose();
     return USB_OK;
 }
 

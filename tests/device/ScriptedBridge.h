@@ -3,6 +3,7 @@
 // "usbbridge.dll" and the program's imports are bound to it; it records every call.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -48,6 +49,9 @@ public:
     void FailTransfer(int transfer) { m_failedTransfers.insert(transfer); }
     // The transfer with this number succeeds but reports fewer bytes moved.
     void ShortenTransfer(int transfer, DWORD reported) { m_shortenedTransfers[transfer] = reported; }
+
+    // Runs when the device is closed, to look at the program at that moment.
+    void OnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
 
     const std::vector<Call>& Calls() const { return m_calls; }
     // The calls that touch an open device, one line each, for instance "open 0",
@@ -96,4 +100,5 @@ private:
     DWORD m_readTimeout = INITIAL_READ_TIMEOUT;
     DWORD m_writeTimeout = INITIAL_WRITE_TIMEOUT;
     std::vector<Call> m_calls;
+    std::function<void()> m_onClose;
 };
