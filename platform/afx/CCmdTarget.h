@@ -40,23 +40,23 @@ struct AFX_MSGMAP {
 
 // In a class: declares its message map. In its source file: defines the map, whose
 // entries (afxmsg_.h) stand between BEGIN_MESSAGE_MAP and END_MESSAGE_MAP.
-#define DECLARE_MESSAGE_MAP()                    \
-protected:                                       \
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
     static const AFX_MSGMAP* GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                  \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }           \
-    const AFX_MSGMAP* theClass::GetThisMessageMap()                                             \
-    {                                                                                           \
-        using ThisClass [[maybe_unused]] = theClass;                                            \
-        using TheBaseClass = baseClass;                                                         \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* theClass::GetThisMessageMap()                                   \
+    {                                                                                 \
+        using ThisClass [[maybe_unused]] = theClass;                                  \
+        using TheBaseClass = baseClass;                                               \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                         \
-        {0, 0, 0, 0, AfxSig_end}};                                                \
+#define END_MESSAGE_MAP()                                                                           \
+        {0, 0, 0, 0, AfxSig_end}};                                                                  \
         static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-        return &messageMap;                                                       \
+        return &messageMap;                                                                         \
     }
 
 // The notification code of a command from a menu, accelerator or the dialog manager.

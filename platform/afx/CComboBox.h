@@ -10,7 +10,10 @@ public:
     // The remaining count, or CB_ERR for an index that names no item.
     int DeleteString(UINT nIndex) { return static_cast<int>(SendMessage(CB_DELETESTRING, nIndex)); }
     // The index the string takes, in order of the list's sort when it has CBS_SORT.
-    int AddString(LPCTSTR lpszString) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString))); }
+    int AddString(LPCTSTR lpszString)
+    {
+        return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszString)));
+    }
     // Selects an item; -1 clears the selection.
     int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(nSelect))); }
     // The selected index, or CB_ERR when nothing is selected.

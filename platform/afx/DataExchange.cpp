@@ -2,7 +2,6 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <string>
 #include <vector>
 
 #include "AfxMessageBox.h"

@@ -16,13 +16,14 @@
     {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(memberFxn)},
 
 // A notification that a control sends with WM_COMMAND.
-#define ON_CONTROL(wNotifyCode, id, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(memberFxn)},
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                               \
+    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_vv, \
+     static_cast<AFX_PMSG>(memberFxn)},
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
 
 // A notification that a common control sends with WM_NOTIFY.
-#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                        \
+#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                             \
     {WM_NOTIFY, static_cast<UINT>(static_cast<WORD>(wNotifyCode)), static_cast<UINT>(id), static_cast<UINT>(id), \
      AfxSig_vNMHDRpl, nullptr, static_cast<AFX_PMSG_NOTIFY>(memberFxn)},
 

@@ -179,6 +179,24 @@ TEST_F(QuorvelDlgTest, FloatBeyondTheLargestFloatIsTakenAsInfinity)
     });
 }
 
+TEST_F(QuorvelDlgTest, DeviceListIsReachedByItsIDAsASortedComboBox)
+{
+    Run([&](HWND) {
+        auto* pList = dynamic_cast<CComboBox*>(dlg.GetDlgItem(IDC_DEVICE_LIST));
+        ASSERT_NE(pList, nullptr);
+        EXPECT_EQ(pList->GetCurSel(), CB_ERR);
+        EXPECT_EQ(pList->AddString("USB Bridge B"), 0);
+        EXPECT_EQ(pList->AddString("USB Bridge A"), 0);
+        EXPECT_EQ(pList->GetCount(), 2);
+        EXPECT_EQ(pList->SetCurSel(1), 1);
+        EXPECT_EQ(pList->GetCurSel(), 1);
+        EXPECT_EQ(ListText(IDC_DEVICE_LIST, 1), "USB Bridge B");
+        EXPECT_EQ(pList->DeleteString(0), 1);
+        EXPECT_EQ(pList->DeleteString(5), CB_ERR);
+        EXPECT_EQ(pList->GetCount(), 1);
+    });
+}
+
 TEST_F(QuorvelDlgTest, FloatFieldsShowSixSignificantDigits)
 {
     Run([&](HWND) {
