@@ -212,3 +212,28 @@ TEST_F(EepromWriteTest, RowIsLoggedBeforeTheDeviceCloses)
 }
 
 }  // namespace
+
+namespace {
+
+// Only the length byte of the frame keeps the low bits; the data stop at 256 bytes.
+TEST_F(EepromWriteTest, BlockLongerThan256BytesSendsTheFirst256)
+{
+    RunDialog([&] {
+        dlg->m_nEepromLen = 300;
+        bridge.QueueRead({0x00, 0x2C});
+        for (DWORD count = 32; count <= 256; count += 32)
+            bridge.QueueRead({static_cast<BYTE>(count & 0xFF), static_cast<BYTE>(count >> 8)});
+        dlg->OnBnClickedWriteConfig();
+
+        Lines transcript = bridge.DeviceTranscript();
+        ASSERT_EQ(transcript.size(), 20u);
+        EXPECT_EQ(transcript[1], "write 01 00 2C (1000 ms)");
+        EXPECT_EQ(transcript[18], "read 2 -> 00 01 (3000 ms)");
+        const std::string pieceLine = "write " + Hex(Bytes(32, 0x00)) + " (1000 ms)";
+        for (size_t piece = 0; piece < 8; ++piece)
+            EXPECT_EQ(transcript[3 + 2 * piece].size(), pieceLine.size()) << piece;
+        EXPECT_EQ(Rows(), (Lines{LOG_WRITE_SUCCESS}));
+    });
+}
+
+}  // namespace
