@@ -120,16 +120,6 @@ TEST_F(UsbBridgeLibraryTest, OnlyAnAttachedAdapterThatIsNotOpenCanBeOpened)
     EXPECT_EQ(openDevice(0, &device), static_cast<USB_STATUS>(USB_OK));
 }
 
-TEST_F(UsbBridgeLibraryTest, TimeoutsAreOnePairForTheWholeLibrary)
-{
-    setTimeouts(3000, 0);
-    DWORD readTimeout = 0;
-    DWORD writeTimeout = 99;
-    getTimeouts(&readTimeout, &writeTimeout);
-    EXPECT_EQ(readTimeout, 3000u);
-    EXPECT_EQ(writeTimeout, 0u);
-}
-
 TEST_F(UsbBridgeLibraryTest, WrittenBlockComesBackFromTheEepromAfterReopening)
 {
     Bytes block(41);

@@ -96,16 +96,6 @@ TEST_F(EepromReadTest, BlockReadIsDecodedAndShown)
     });
 }
 
-TEST_F(EepromReadTest, TimeoutsAreTheLibrarysAgainAfterTheCommand)
-{
-    RunDialog([&] {
-        AnswerWithTheBlock();
-        dlg->OnBnClickedReadConfig();
-        EXPECT_EQ(bridge.ReadTimeout(), ScriptedBridge::INITIAL_READ_TIMEOUT);
-        EXPECT_EQ(bridge.WriteTimeout(), ScriptedBridge::INITIAL_WRITE_TIMEOUT);
-    });
-}
-
 TEST_F(EepromReadTest, DeviceThatCannotBeOpenedIsNeitherUsedNorClosed)
 {
     RunDialog([&] {
@@ -255,15 +245,6 @@ TEST_F(EepromReadTest, LengthTwoFiftyFiveIsSevenFullPiecesAndOneOfThirtyOne)
         EXPECT_EQ(Rows(), (Lines{LOG_READ_SUCCESS}));
         EXPECT_EQ(Eeprom(0, 255), Counted(255));
         EXPECT_EQ(Eeprom(255, 1024), Before(255, 1024));
-    });
-}
-
-TEST_F(EepromReadTest, FrameAsksForTheBlockLengthWhateverTheReplySays)
-{
-    RunDialog([&] {
-        AnswerWithLength(bridge, 33);
-        dlg->OnBnClickedReadConfig();
-        EXPECT_EQ(bridge.DeviceTranscript()[1], "write 02 00 29 (1000 ms)");
     });
 }
 

@@ -1,5 +1,6 @@
 #include "device/ScriptedBridge.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
