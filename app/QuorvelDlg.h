@@ -12,6 +12,9 @@ public:
 
     enum { IDD = IDD_QUORVEL_DIALOG };
 
+    // The USB bridge's handle of the device a read or write command has open.
+    HANDLE m_hDevice = nullptr;
+
 protected:
     HICON m_hIcon;
 
@@ -42,6 +45,9 @@ public:
     void DecodeParameterBlock();
     void EncodeParameterBlock();
     void SetDefaultParameters();
+
+    BOOL ReadWithTimeout(LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead, DWORD dwReadTimeout);
+    BOOL WriteWithTimeout(LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten, DWORD dwWriteTimeout);
 
     void AddLogMessage(CString msg);
     void SetupLogColumns();
