@@ -42,6 +42,10 @@ public:
     virtual int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
 
     virtual void MessageBeep(UINT uType);
+
+    // A modal file chooser over the owner; TRUE with the full path in lpofn->lpstrFile
+    // when the user chose a file.
+    virtual BOOL ChooseFile(struct OPENFILENAME* lpofn, BOOL bSave);
 };
 
 // Installs the driver that the window system talks to; nullptr restores the built-in
