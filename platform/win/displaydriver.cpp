@@ -61,6 +61,8 @@ BOOL DisplayDriver::ChooseFile(OPENFILENAME*, BOOL)
     return FALSE;
 }
 
+void DisplayDriver::DrawIcon(HWND, int, int, HICON) {}
+
 void SetDisplayDriver(DisplayDriver* driver)
 {
     g_installedDriver = driver;

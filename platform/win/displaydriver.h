@@ -20,6 +20,7 @@ enum class WindowChange {
     Focus,          // this window took the keyboard focus
     Icon,           // a top-level window's icon changed (WM_SETICON)
     DialogEnded,    // EndDialog was called: the dialog's modal loop is to return
+    Visibility,     // the window was shown, hidden, minimised or restored (ShowWindow)
 };
 
 class DisplayDriver {
@@ -46,6 +47,9 @@ public:
     // A modal file chooser over the owner; TRUE with the full path in lpofn->lpstrFile
     // when the user chose a file.
     virtual BOOL ChooseFile(struct OPENFILENAME* lpofn, BOOL bSave);
+
+    // An icon drawn at (x, y) of a window's client area while it paints (DrawIcon).
+    virtual void DrawIcon(HWND hWnd, int x, int y, HICON hIcon);
 };
 
 // Installs the driver that the window system talks to; nullptr restores the built-in

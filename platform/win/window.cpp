@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <strings.h>
 
 namespace {
 
@@ -34,6 +35,27 @@ void CopyText(const std::string& text, LPTSTR buffer, int bufferSize, int& copie
     copied = std::min<int>(static_cast<int>(text.size()), bufferSize - 1);
     std::memcpy(buffer, text.data(), static_cast<size_t>(copied));
     buffer[copied] = '\0';
+}
+
+// The top-level windows that a window owns, the last created first.
+std::vector<HWND> OwnedWindows(HWND hOwner)
+{
+    std::vector<HWND> owned;
+    for (auto it = Table().windows.rbegin(); it != Table().windows.rend(); ++it) {
+        const Window& window = *it->second;
+        if (window.parent == hOwner && !(window.style & WS_CHILD))
+            owned.push_back(window.handle);
+    }
+    return owned;
+}
+
+LRESULT SetIcon(Window& window, WPARAM kind, HICON hIcon)
+{
+    HICON& slot = kind == ICON_BIG ? window.bigIcon : window.smallIcon;
+    HICON previous = slot;
+    slot = hIcon;
+    NotifyDriver(window.handle, WindowChange::Icon);
+    return reinterpret_cast<LRESULT>(previous);
 }
 
 }  // namespace
@@ -82,7 +104,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     window->parent = hWndParent;
     window->proc = proc;
     Table().windows.emplace(reinterpret_cast<UINT_PTR>(hWnd), std::move(window));
-    if (hWndParent != nullptr)
+    if (hWndParent != nullptr && (dwStyle & WS_CHILD))
         FindWindowObject(hWndParent)->children.push_back(hWnd);
 
     if (SendMessage(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(lpParam)) == -1) {
@@ -99,13 +121,16 @@ BOOL DestroyWindow(HWND hWnd)
     if (window == nullptr)
         return FALSE;
 
-    // Children go first, the last created first.
+    // Owned windows and children go first, the last created first.
+    for (HWND owned : OwnedWindows(hWnd))
+        DestroyWindow(owned);
     std::vector<HWND> children = window->children;
     for (auto it = children.rbegin(); it != children.rend(); ++it)
         DestroyWindow(*it);
 
     SendMessage(hWnd, WM_DESTROY, 0, 0);
     SendMessage(hWnd, WM_NCDESTROY, 0, 0);
+    ForgetFocus(hWnd);
     NotifyDriver(hWnd, WindowChange::Destroyed);
 
     window = FindWindowObject(hWnd);
@@ -154,9 +179,26 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(window->text.size());
+    case WM_SETICON:
+        return SetIcon(*window, wParam, reinterpret_cast<HICON>(lParam));
+    case WM_GETICON:
+        return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->bigIcon : window->smallIcon);
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE)
+            SendMessage(hWnd, WM_CLOSE, 0, 0);
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(hWnd);
+        return 0;
     default:
         return 0;
     }
+}
+
+bool IsWindowOfClass(HWND hWnd, const char* className)
+{
+    Window* window = FindWindowObject(hWnd);
+    return window != nullptr && strcasecmp(window->className.c_str(), className) == 0;
 }
 
 HWND GetParent(HWND hWnd)

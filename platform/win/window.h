@@ -10,6 +10,9 @@
 #include "displaydriver.h"
 #include "winuser.h"
 
+// The class of dialog windows.
+constexpr char DIALOG_CLASS_NAME[] = "#32770";
+
 // State that a window class keeps for each of its windows (a check, a list's rows...).
 struct WindowClassData {
     virtual ~WindowClassData() = default;
@@ -23,8 +26,11 @@ struct Window {
     int id = 0;
     std::string text;  // code page 936 bytes
     RECT rect{};       // as given at creation
-    HWND parent = nullptr;
-    std::vector<HWND> children;  // creation order
+    HWND parent = nullptr;       // for a window without WS_CHILD, its owner
+    std::vector<HWND> children;  // creation order; owned windows are not children
+    bool iconic = false;         // minimised (ShowWindow)
+    HICON bigIcon = nullptr;     // WM_SETICON
+    HICON smallIcon = nullptr;
     WNDPROC proc = nullptr;
     LONG_PTR userData = 0;
     std::unique_ptr<WindowClassData> classData;
@@ -42,15 +48,26 @@ T& ClassDataOf(Window& window)
     return static_cast<T&>(*window.classData);
 }
 
+// WM_KEYDOWN from the user's input carries the modifier bits of input.h (MK_SHIFT_KEY...)
+// in its lParam.
+
 // Sends WM_COMMAND with the window's ID and a notification code to its parent.
 void NotifyParent(HWND hWnd, WORD code);
 
 // Tells the display driver that something visible changed.
 void NotifyDriver(HWND hWnd, WindowChange change);
 
+// Drops the keyboard focus, without messages, if the window about to go holds it.
+void ForgetFocus(HWND hWnd);
+
 // The procedure of a registered or built-in window class, or nullptr.
 WNDPROC FindClassProc(const std::string& className);
 
 // Built-in window classes.
 LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT EditWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Whether a window is of the named class, compared as the platform compares class names.
+bool IsWindowOfClass(HWND hWnd, const char* className);

@@ -18,7 +18,13 @@ struct CaseInsensitiveLess {
 std::map<std::string, WNDPROC, CaseInsensitiveLess>& Classes()
 {
     static std::map<std::string, WNDPROC, CaseInsensitiveLess> classes = {
+        {DIALOG_CLASS_NAME, DefDlgProc},
         {"BUTTON", ButtonWndProc},
+        {"COMBOBOX", ComboBoxWndProc},
+        {"EDIT", EditWndProc},
+        // Labels and scroll bars keep nothing of their own: what a user does to them changes nothing.
+        {"SCROLLBAR", DefWindowProc},
+        {"STATIC", DefWindowProc},
         {WC_LISTVIEW, ListViewWndProc},
     };
     return classes;

@@ -19,6 +19,7 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_ICONERASEBKGND 0x0027
 #define WM_QUERYDRAGICON 0x0037
 #define WM_NOTIFY 0x004E
+#define WM_GETICON 0x007F
 #define WM_SETICON 0x0080
 #define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
@@ -28,6 +29,9 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_SYSCOMMAND 0x0112
 #define WM_VSCROLL 0x0115
 #define WM_USER 0x0400
+
+// System commands (WM_SYSCOMMAND).
+#define SC_CLOSE 0xF060
 
 // Dialog box command IDs and message box flags and results.
 #define IDOK 1
@@ -75,6 +79,7 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define ES_NUMBER 0x2000L
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
+#define EM_REPLACESEL 0x00C2
 #define EM_LIMITTEXT 0x00C5
 #define EN_CHANGE 0x0300
 
@@ -194,3 +199,27 @@ int GetSystemMetrics(int nIndex);
 
 int MessageBox(HWND hWnd, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType);
 BOOL MessageBeep(UINT uType);
+
+// Painting. BeginPaint gives a device context for the window's client area until
+// EndPaint; what is drawn in it goes to the display driver.
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+};
+HDC BeginPaint(HWND hWnd, PAINTSTRUCT* lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
+
+// Icons. An icon group resource (RT_GROUP_ICON) holds a whole .ico file; LoadIcon takes
+// from it the image nearest the system's icon size (SM_CXICON x SM_CYICON), of the
+// deepest colour among those. Icons loaded from resources are shared and never destroyed.
+HICON LoadIcon(HINSTANCE hInstance, LPCTSTR lpIconName);
+
+// An icon's pixels, for a display driver: 0xAARRGGBB, rows from the top.
+struct ICONIMAGE_QV {
+    int cx;
+    int cy;
+    const DWORD* pixels;
+};
+BOOL GetIconImage(HICON hIcon, ICONIMAGE_QV* lpImage);

@@ -1,0 +1,186 @@
+// The COMBOBOX class: a list of items with one selected, either as a drop list
+// (CBS_DROPDOWNLIST) or with an edit field above the list (CBS_DROPDOWN); CBS_SORT
+// keeps the items in order. The window's text is what the field shows.
+#include <algorithm>
+#include <cstring>
+#include <strings.h>
+#include <vector>
+
+#include "editfield.h"
+#include "input.h"
+#include "window.h"
+
+namespace {
+
+struct ComboData : WindowClassData {
+    explicit ComboData(std::string& text) : field(text) {}
+
+    std::vector<std::string> items;
+    int selection = -1;
+    EditField field;
+};
+
+ComboData& ComboDataOf(Window& window)
+{
+    if (!window.classData)
+        window.classData = std::make_unique<ComboData>(window.text);
+    return static_cast<ComboData&>(*window.classData);
+}
+
+bool HasEditField(const Window& window)
+{
+    return (window.style & 0x3) == CBS_DROPDOWN;
+}
+
+bool IsItem(const ComboData& data, WPARAM index)
+{
+    return index < data.items.size();
+}
+
+// Sorted lists compare without regard to case; an item goes after those equal to it.
+bool SortsBefore(const std::string& a, const std::string& b)
+{
+    return strcasecmp(a.c_str(), b.c_str()) < 0;
+}
+
+void ShowInField(Window& window, const std::string& text)
+{
+    ComboData& data = ComboDataOf(window);
+    bool changed = window.text != text;
+    window.text = text;
+    EditChange change = data.field.Select(0, -1);
+    if (changed)
+        NotifyDriver(window.handle, WindowChange::Text);
+    if (change.selection || changed)
+        NotifyDriver(window.handle, WindowChange::TextSelection);
+}
+
+LRESULT AddString(Window& window, LPCTSTR text)
+{
+    if (text == nullptr)
+        return CB_ERR;
+    ComboData& data = ComboDataOf(window);
+    std::string item(text);
+    auto at = data.items.end();
+    if (window.style & CBS_SORT)
+        at = std::upper_bound(data.items.begin(), data.items.end(), item, SortsBefore);
+    int index = static_cast<int>(at - data.items.begin());
+    data.items.insert(at, item);
+    if (data.selection >= index)
+        ++data.selection;
+    NotifyDriver(window.handle, WindowChange::Items);
+    return index;
+}
+
+LRESULT DeleteString(Window& window, WPARAM index)
+{
+    ComboData& data = ComboDataOf(window);
+    if (!IsItem(data, index))
+        return CB_ERR;
+    int deleted = static_cast<int>(index);
+    data.items.erase(data.items.begin() + deleted);
+    NotifyDriver(window.handle, WindowChange::Items);
+    if (data.selection == deleted) {
+        data.selection = -1;
+        NotifyDriver(window.handle, WindowChange::Selection);
+        if (!HasEditField(window))
+            ShowInField(window, "");
+    } else if (data.selection > deleted) {
+        --data.selection;
+    }
+    return static_cast<LRESULT>(data.items.size());
+}
+
+// An index that names no item selects nothing and answers CB_ERR.
+LRESULT SetCurSel(Window& window, WPARAM index)
+{
+    ComboData& data = ComboDataOf(window);
+    int selection = IsItem(data, index) ? static_cast<int>(index) : -1;
+    if (selection != data.selection) {
+        data.selection = selection;
+        NotifyDriver(window.handle, WindowChange::Selection);
+    }
+    ShowInField(window, selection >= 0 ? data.items[static_cast<size_t>(selection)] : "");
+    return selection >= 0 ? selection : CB_ERR;
+}
+
+LRESULT GetLBText(const ComboData& data, WPARAM index, LPTSTR buffer)
+{
+    if (!IsItem(data, index) || buffer == nullptr)
+        return CB_ERR;
+    const std::string& item = data.items[index];
+    std::memcpy(buffer, item.c_str(), item.size() + 1);
+    return static_cast<LRESULT>(item.size());
+}
+
+void Publish(HWND hWnd, EditChange change)
+{
+    if (change.text)
+        NotifyDriver(hWnd, WindowChange::Text);
+    if (change.selection)
+        NotifyDriver(hWnd, WindowChange::TextSelection);
+}
+
+// The edit field takes typing, pasting and the editing keys; a drop list takes none.
+LRESULT FieldMessage(HWND hWnd, Window& window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!HasEditField(window))
+        return msg == WM_SETTEXT ? CB_ERR : 0;
+    EditField& field = ComboDataOf(window).field;
+    switch (msg) {
+    case WM_SETTEXT: {
+        window.text = lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "";
+        EditChange change = field.CaretToStart();
+        change.text = true;
+        Publish(hWnd, change);
+        return TRUE;
+    }
+    case WM_CHAR: {
+        std::string character;
+        if (wParam >= 0x20 && wParam != 0x7F && field.AssembleTypedByte(static_cast<BYTE>(wParam), character)) {
+            if (field.Fits(character.size()))
+                Publish(hWnd, field.ReplaceSelection(character));
+            else
+                MessageBeep(MB_OK);
+        }
+        return 0;
+    }
+    case WM_KEYDOWN:
+        Publish(hWnd, field.Key(static_cast<UINT>(wParam), (lParam & MK_SHIFT_KEY) != 0));
+        return 0;
+    default:  // EM_REPLACESEL, a paste into the field
+        Publish(hWnd, field.ReplaceSelection(lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : ""));
+        return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    Window* window = FindWindowObject(hWnd);
+    ComboData& data = ComboDataOf(*window);
+    switch (msg) {
+    case CB_ADDSTRING:
+        return AddString(*window, reinterpret_cast<LPCTSTR>(lParam));
+    case CB_DELETESTRING:
+        return DeleteString(*window, wParam);
+    case CB_GETCOUNT:
+        return static_cast<LRESULT>(data.items.size());
+    case CB_GETCURSEL:
+        return data.selection;
+    case CB_SETCURSEL:
+        return SetCurSel(*window, wParam);
+    case CB_GETLBTEXT:
+        return GetLBText(data, wParam, reinterpret_cast<LPTSTR>(lParam));
+    case CB_GETLBTEXTLEN:
+        return IsItem(data, wParam) ? static_cast<LRESULT>(data.items[wParam].size()) : CB_ERR;
+    case WM_SETTEXT:
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case EM_REPLACESEL:
+        return FieldMessage(hWnd, *window, msg, wParam, lParam);
+    default:
+        return DefWindowProc(hWnd, msg, wParam, lParam);
+    }
+}
