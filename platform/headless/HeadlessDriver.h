@@ -6,9 +6,11 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "commdlg.h"
 #include "displaydriver.h"
 
 class HeadlessDriver : public DisplayDriver {
@@ -24,6 +26,15 @@ public:
         int x;
         int y;
         HICON hIcon;
+    };
+    struct FileChooserShown {
+        HWND owner;
+        BOOL save;
+        std::vector<std::pair<std::string, std::string>> filters;
+        std::string defaultExtension;
+        std::string initialName;
+        DWORD flags;
+        bool askedToOverwrite;
     };
     struct Change {
         HWND hWnd;
@@ -48,6 +59,14 @@ public:
     void AnswerMessageBox(int answer) { m_answers.push_back(answer); }
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
     const std::vector<MessageBoxShown>& MessageBoxes() const { return m_messageBoxes; }
+
+    // File choosers are answered in the order queued: a path typed by the user (the
+    // default extension is added to a name without one; an existing file on Save is
+    // confirmed) or a cancel. Once the queue is empty, they are cancelled.
+    void AnswerFileChooser(const std::string& path) { m_fileAnswers.push_back(path); }
+    void CancelFileChooser() { m_fileAnswers.push_back(std::nullopt); }
+    BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave) override;
+    const std::vector<FileChooserShown>& FileChoosers() const { return m_fileChoosers; }
 
     void MessageBeep(UINT uType) override { m_beeps.push_back(uType); }
     const std::vector<UINT>& Beeps() const { return m_beeps; }
@@ -92,6 +111,8 @@ private:
     SYSTEMTIME m_localTime{2026, 1, 4, 1, 12, 0, 0, 0};
     std::deque<int> m_answers;
     std::vector<MessageBoxShown> m_messageBoxes;
+    std::deque<std::optional<std::string>> m_fileAnswers;
+    std::vector<FileChooserShown> m_fileChoosers;
     std::vector<UINT> m_beeps;
     std::vector<IconDrawn> m_iconsDrawn;
     std::vector<Change> m_changes;
