@@ -8,9 +8,14 @@
 class CQuorvelDlg : public CDialog {
 public:
     explicit CQuorvelDlg(CWnd* pParent = nullptr);
+    ~CQuorvelDlg() override;
 
     enum { IDD = IDD_QUORVEL_DIALOG };
 
+protected:
+    HICON m_hIcon;
+
+public:
     // Dialog values, in the order of the data exchange.
     float m_fDeadBand;
     float m_fMaxDuty;
@@ -40,4 +45,26 @@ public:
 
     void AddLogMessage(CString msg);
     void SetupLogColumns();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    DECLARE_MESSAGE_MAP()
+
+public:
+    afx_msg void OnBnClickedReflashUsb();
+    afx_msg void OnNMThemeChangedDeadBandScroll(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnBnClickedReadConfig();
+    afx_msg void OnBnClickedWriteConfig();
+    afx_msg void OnEnChangeDeadBand();
+    afx_msg void OnEnChangeDriveFrequency();
+    afx_msg void OnNMThemeChangedPulseUpperScroll(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnNMThemeChangedMaxDutyScroll(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnBnClickedResetParameters();
+    afx_msg void OnBnClickedInternalOsc();
+    afx_msg void OnBnClickedNarrowBand();
+    afx_msg void OnBnClickedLoad();
+    afx_msg void OnBnClickedSave();
 };

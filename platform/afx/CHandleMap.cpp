@@ -1,8 +1,10 @@
 #include "CHandleMap.h"
 
-#include <string>
+#include <strings.h>
 
 #include "CButton.h"
+#include "CComboBox.h"
+#include "CEdit.h"
 #include "CListCtrl.h"
 #include "commctrl.h"
 
@@ -14,10 +16,14 @@ std::unique_ptr<CWnd> NewObjectForClass(HWND hWnd)
 {
     char name[64] = {};
     GetClassName(hWnd, name, sizeof name);
-    std::string className(name);
-    if (className == "BUTTON")
+    // Class names compare without regard to case, as the window system's do.
+    if (strcasecmp(name, "BUTTON") == 0)
         return std::make_unique<CButton>();
-    if (className == WC_LISTVIEW)
+    if (strcasecmp(name, "EDIT") == 0)
+        return std::make_unique<CEdit>();
+    if (strcasecmp(name, "COMBOBOX") == 0)
+        return std::make_unique<CComboBox>();
+    if (strcasecmp(name, WC_LISTVIEW) == 0)
         return std::make_unique<CListCtrl>();
     return std::make_unique<CWnd>();
 }

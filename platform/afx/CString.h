@@ -31,6 +31,9 @@ public:
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, LPCTSTR b) { return a.m_str == (b != nullptr ? b : ""); }
 
+    // The string nID of the program's string table; FALSE when there is none.
+    BOOL LoadString(UINT nID);
+
     // printf-style formatting into the string.
     void Format(LPCTSTR pszFormat, ...) __attribute__((format(printf, 2, 3)));
 

@@ -1,10 +1,13 @@
 // A window object of the class library: a C++ object attached to one window handle,
-// through which the program sends the window its messages.
+// through which the program sends the window its messages, and whose message map
+// receives the window's messages, commands and notifications.
 #pragma once
 
 #include "CCmdTarget.h"
 #include "CString.h"
 #include "winuser.h"
+
+class CDataExchange;
 
 class CWnd : public CCmdTarget {
 public:
@@ -32,4 +35,40 @@ public:
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+
+    // Gives this window the keyboard focus; returns the window that had it.
+    CWnd* SetFocus();
+    // Sets the big (title bar, task switcher) or the small icon; returns the previous one.
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
+
+    // Moves data between the dialog's controls and its members: TRUE takes the
+    // controls' contents with validation, FALSE shows the members. While it runs, the
+    // window drops the notifications of its controls. FALSE when a field was refused.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // The window procedure of the class library: the message map first, then the
+    // window's default handling.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Dispatches a message through the message map; FALSE when no entry handles it.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // WM_COMMAND and WM_NOTIFY; TRUE when handled (or dropped during data exchange).
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The window is gone: the object lets go of it.
+    virtual void OnNcDestroy();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    BOOL OnNotifyFromMap(NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnWindowMessageFromMap(UINT message, LRESULT* pResult);
+
+    // Set while UpdateData runs.
+    BOOL m_bLockoutNotify = FALSE;
 };

@@ -1,11 +1,23 @@
 // The class library, as the program includes it.
 #pragma once
 
+#include "AfxMessageBox.h"
+#include "AfxWinMain.h"
 #include "CButton.h"
+#include "CComboBox.h"
+#include "CDC.h"
+#include "CDataExchange.h"
 #include "CDialog.h"
+#include "CEdit.h"
 #include "CListCtrl.h"
+#include "CPaintDC.h"
 #include "CString.h"
+#include "CWinApp.h"
 #include "CWnd.h"
+#include "afxdd_.h"
+#include "afxdisp.h"
+#include "afxmsg_.h"
+#include "afxres.h"
 #include "commctrl.h"
 #include "winbase.h"
 #include "winuser.h"

@@ -29,7 +29,7 @@ ComboData& ComboDataOf(Window& window)
 
 bool HasEditField(const Window& window)
 {
-    return (window.style & 0x3) == CBS_DROPDOWN;
+    return (window.style & CBS_DROPDOWNLIST) == CBS_DROPDOWN;  // the two low bits name the kind
 }
 
 bool IsItem(const ComboData& data, WPARAM index)

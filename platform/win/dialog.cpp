@@ -143,7 +143,6 @@ INT_PTR GetDialogResult(HWND hDlg)
     return data != nullptr ? data->result : 0;
 }
 
-// A handle that names no dialog (any more) counts as ended, so no modal loop waits on it.
 BOOL IsDialogEnded(HWND hDlg)
 {
     DialogData* data = FindDialogData(hDlg);

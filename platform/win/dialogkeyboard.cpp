@@ -9,8 +9,12 @@ namespace {
 // The command that the class library's help handling listens for (ID_HELP).
 constexpr WORD HELP_COMMAND = 0xE146;
 
+// Group boxes and labels only frame and name the controls; they never take the focus.
 bool IsTabStop(const Window& control)
 {
+    if (IsWindowOfClass(control.handle, "STATIC") ||
+        (IsWindowOfClass(control.handle, "BUTTON") && (control.style & BS_TYPEMASK) == BS_GROUPBOX))
+        return false;
     return (control.style & WS_TABSTOP) && (control.style & WS_VISIBLE) && !(control.style & WS_DISABLED);
 }
 

@@ -48,9 +48,6 @@ T& ClassDataOf(Window& window)
     return static_cast<T&>(*window.classData);
 }
 
-// WM_KEYDOWN from the user's input carries the modifier bits of input.h (MK_SHIFT_KEY...)
-// in its lParam.
-
 // Sends WM_COMMAND with the window's ID and a notification code to its parent.
 void NotifyParent(HWND hWnd, WORD code);
 
@@ -63,7 +60,8 @@ void ForgetFocus(HWND hWnd);
 // The procedure of a registered or built-in window class, or nullptr.
 WNDPROC FindClassProc(const std::string& className);
 
-// Built-in window classes.
+// Built-in window classes. WM_KEYDOWN from the user's input (input.h) carries the
+// modifier bits (MK_SHIFT_KEY ...) in its lParam.
 LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT EditWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

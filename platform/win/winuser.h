@@ -180,7 +180,8 @@ struct DLGTEMPLATE_QV;
 HWND CreateDialogIndirectParam(HINSTANCE hInstance, const DLGTEMPLATE_QV* lpTemplate, HWND hWndParent,
                                DLGPROC lpDialogFunc, LPARAM dwInitParam);
 BOOL EndDialog(HWND hDlg, INT_PTR nResult);
-// The result given to EndDialog, and whether EndDialog has been called.
+// The result given to EndDialog, and whether EndDialog has been called; a handle that
+// names no dialog (any more) counts as ended, so that no modal loop waits on it.
 INT_PTR GetDialogResult(HWND hDlg);
 BOOL IsDialogEnded(HWND hDlg);
 BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);

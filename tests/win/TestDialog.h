@@ -1,16 +1,17 @@
-// A dialog for the window system's tests: a template with the main dialog's 42 controls
-// (their kinds, IDs, captions and places), and a dialog procedure that records the
-// commands it receives and ends the dialog on OK and Cancel.
+// A dialog for the window system's tests: a template with one or two controls of each
+// kind that the main dialog has, in an order that mixes them as it does, and a dialog
+// procedure that records the commands it receives and ends the dialog on OK and Cancel.
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "HeadlessDriver.h"
 #include "dlgtemplate.h"
 #include "winuser.h"
 
-const DLGTEMPLATE_QV& MainDialogTemplate();
+const DLGTEMPLATE_QV& TestDialogTemplate();
 
 struct Command {
     int id;
@@ -19,26 +20,22 @@ struct Command {
 
 class TestDialog {
 public:
-    explicit TestDialog(const DLGTEMPLATE_QV& dialogTemplate = MainDialogTemplate(), LPARAM initParam = 0);
-    ~TestDialog();
+    explicit TestDialog(const DLGTEMPLATE_QV& dialogTemplate = TestDialogTemplate());
+    ~TestDialog() { DestroyWindow(m_hDlg); }
     TestDialog(const TestDialog&) = delete;
     TestDialog& operator=(const TestDialog&) = delete;
 
     HWND Handle() const { return m_hDlg; }
     HWND Item(int id) const { return GetDlgItem(m_hDlg, id); }
+    std::vector<int> CommandIds() const;
 
-    // Every WM_COMMAND the dialog received, in order.
-    std::vector<Command> commands;
-    LPARAM initParamSeen = 0;
-    // Called for each EN_CHANGE, with the edit.
-    std::function<void(HWND hEdit)> onEditChange;
+    std::vector<Command> commands;                   // every WM_COMMAND, in order
+    std::function<void(HWND hEdit)> onEditChange;  // called for each EN_CHANGE
 
 private:
     static INT_PTR DialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam);
-    static TestDialog* s_creating;
 
     HWND m_hDlg = nullptr;
 };
 
-// The text of a window, read as the program reads it.
 std::string WindowText(HWND hWnd);

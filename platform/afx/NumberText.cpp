@@ -1,0 +1,141 @@
+#include "NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+const char* SkipBlanks(const char* p)
+{
+    while (IsBlank(*p))
+        ++p;
+    return p;
+}
+
+const char* SkipDigits(const char* p)
+{
+    while (IsDigit(*p))
+        ++p;
+    return p;
+}
+
+// The exponent written after 'e', kept small enough to add to without overflow.
+int ReadExponent(const char* first, const char* last)
+{
+    bool negative = false;
+    if (*first == '+' || *first == '-')
+        negative = *first++ == '-';
+    int exponent = 0;
+    for (; first != last; ++first) {
+        if (exponent < 100000)
+            exponent = exponent * 10 + (*first - '0');
+    }
+    return negative ? -exponent : exponent;
+}
+
+// The power of ten of a number's first significant digit: 2 for "123", -2 for "0.01".
+long PlaceOfFirstSignificantDigit(const char* digits, const char* point, const char* exponent)
+{
+    const char* intEnd = point != nullptr ? point : exponent;
+    for (const char* p = digits; p != intEnd; ++p) {
+        if (*p != '0')
+            return intEnd - p - 1;
+    }
+    if (point != nullptr) {
+        for (const char* p = point + 1; p != exponent; ++p) {
+            if (*p != '0')
+                return -(p - point);
+        }
+    }
+    return 0;
+}
+
+// Whether a number too large or too small for a double is too large.
+bool IsTooLarge(const char* digits, const char* point, const char* exponent, const char* end)
+{
+    long scale = exponent != end ? ReadExponent(exponent + 1, end) : 0;
+    return PlaceOfFirstSignificantDigit(digits, point, exponent) + scale >= 0;
+}
+
+}  // namespace
+
+CString AfxFormatFloat(double value, int nPrecision)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*g", nPrecision, value);
+    std::string text(buffer);
+    size_t e = text.find('e');
+    if (e == std::string::npos)
+        return CString(text.c_str());
+    size_t digits = e + 2;  // after 'e' and its sign
+    size_t width = text.size() - digits;
+    std::string zeros(width < 3 ? 3 - width : 0, '0');
+    return CString((text.substr(0, digits) + zeros + text.substr(digits)).c_str());
+}
+
+std::optional<int> AfxReadInt(LPCTSTR lpszText)
+{
+    const char* p = SkipBlanks(lpszText);
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+    if (!IsDigit(*p))
+        return std::nullopt;
+    uint32_t value = 0;
+    for (; IsDigit(*p); ++p)
+        value = value * 10u + static_cast<uint32_t>(*p - '0');
+    if (negative)
+        value = 0u - value;
+    return static_cast<int>(value);
+}
+
+std::optional<double> AfxReadDouble(LPCTSTR lpszText)
+{
+    const char* p = SkipBlanks(lpszText);
+    bool negative = false;
+    if (*p == '+' || *p == '-')
+        negative = *p++ == '-';
+
+    const char* digits = p;
+    p = SkipDigits(p);
+    const char* point = nullptr;
+    if (*p == '.') {
+        point = p;
+        p = SkipDigits(p + 1);
+    }
+    if (p - digits - (point != nullptr ? 1 : 0) == 0)
+        return std::nullopt;
+
+    // An exponent counts only with at least one digit: "1e" reads as 1.
+    const char* exponent = p;
+    const char* end = p;
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        if (*q == '+' || *q == '-')
+            ++q;
+        if (IsDigit(*q))
+            end = SkipDigits(q);
+    }
+
+    double value = 0.0;
+    std::from_chars_result result = std::from_chars(digits, end, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range)
+        value = IsTooLarge(digits, point, exponent, end) ? std::numeric_limits<double>::infinity() : 0.0;
+    else if (result.ec != std::errc() || result.ptr != end)
+        return std::nullopt;
+    return negative ? -value : value;
+}
