@@ -3,31 +3,6 @@
 
 void CQuorvelDlg::OnBnClickedReflashUsb() {}
 
-void CQuorvelDlg::OnNMThemeChangedDeadBandScroll(NMHDR*, LRESULT*) {}
-
 void CQuorvelDlg::OnBnClickedReadConfig() {}
 
 void CQuorvelDlg::OnBnClickedWriteConfig() {}
-
-void CQuorvelDlg::OnEnChangeDeadBand() {}
-
-void CQuorvelDlg::OnEnChangeDriveFrequency() {}
-
-void CQuorvelDlg::OnNMThemeChangedPulseUpperScroll(NMHDR*, LRESULT*) {}
-
-void CQuorvelDlg::OnNMThemeChangedMaxDutyScroll(NMHDR*, LRESULT*) {}
-
-void CQuorvelDlg::OnBnClickedResetParameters() {}
-
-void CQuorvelDlg::OnBnClickedInternalOsc() {}
-
-void CQuorvelDlg::OnBnClickedNarrowBand() {}
-
-void CQuorvelDlg::OnBnClickedLoad() {}
-
-void CQuorvelDlg::OnBnClickedSave() {}
-
-HCURSOR CQuorvelDlg::OnQueryDragIcon()
-{
-    return m_hIcon;
-}

@@ -67,4 +67,7 @@ public:
     afx_msg void OnBnClickedNarrowBand();
     afx_msg void OnBnClickedLoad();
     afx_msg void OnBnClickedSave();
+
+private:
+    void FilterDecimalEntry(int nID);
 };

@@ -13,4 +13,6 @@ public:
 
     // The message for the user.
     virtual CString GetErrorMessage() const = 0;
+    // Shows the message in the class library's message box; returns the box's result.
+    int ReportError() const;
 };

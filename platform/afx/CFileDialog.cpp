@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "CWinApp.h"
+
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd, DWORD, BOOL)
     : CDialog(0, pParentWnd), m_ofn{}, m_bOpenFileDialog(bOpenFileDialog), m_szFileName{}
@@ -23,7 +25,11 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
 
 INT_PTR CFileDialog::DoModal()
 {
-    m_ofn.hwndOwner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
+    // Without an owner of its own, the chooser belongs to the main window.
+    CWnd* pOwner = m_pParentWnd;
+    if (pOwner == nullptr && AfxGetApp() != nullptr)
+        pOwner = AfxGetApp()->m_pMainWnd;
+    m_ofn.hwndOwner = pOwner != nullptr ? pOwner->m_hWnd : nullptr;
     BOOL chosen = m_bOpenFileDialog ? GetOpenFileName(&m_ofn) : GetSaveFileName(&m_ofn);
     return chosen ? IDOK : IDCANCEL;
 }

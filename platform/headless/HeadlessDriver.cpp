@@ -169,3 +169,13 @@ BOOL HeadlessDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
     m_fileChoosers.push_back(shown);
     return chosen;
 }
+
+void HeadlessDriver::WindowChanged(HWND hWnd, WindowChange change)
+{
+    std::string text;
+    if (change == WindowChange::Text && m_recordTexts) {
+        text.resize(static_cast<size_t>(GetWindowTextLength(hWnd)) + 1);
+        text.resize(static_cast<size_t>(GetWindowText(hWnd, text.data(), static_cast<int>(text.size()))));
+    }
+    m_changes.push_back({hWnd, change, text});
+}

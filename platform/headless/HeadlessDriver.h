@@ -39,6 +39,7 @@ public:
     struct Change {
         HWND hWnd;
         WindowChange change;
+        std::string text;  // for a Text change, the text as it then stood
     };
 
     // The base units of every font: those of the dialog font on the platform the
@@ -74,9 +75,12 @@ public:
     void DrawIcon(HWND hWnd, int x, int y, HICON hIcon) override { m_iconsDrawn.push_back({hWnd, x, y, hIcon}); }
     const std::vector<IconDrawn>& IconsDrawn() const { return m_iconsDrawn; }
 
-    void WindowChanged(HWND hWnd, WindowChange change) override { m_changes.push_back({hWnd, change}); }
+    void WindowChanged(HWND hWnd, WindowChange change) override;
     const std::vector<Change>& Changes() const { return m_changes; }
     void ClearChanges() { m_changes.clear(); }
+    // Whether a Text change records the text it left (off by default: copying every
+    // text of a long run of changes costs time).
+    void RecordTexts(bool on) { m_recordTexts = on; }
 
     // The script of user steps that the next modal loop plays. Keys, typing and
     // pasting go to the control that has the focus when the step is played; the
@@ -116,5 +120,6 @@ private:
     std::vector<UINT> m_beeps;
     std::vector<IconDrawn> m_iconsDrawn;
     std::vector<Change> m_changes;
+    bool m_recordTexts = false;
     std::deque<Step> m_script;
 };

@@ -217,14 +217,14 @@ TEST_F(QuorvelDlgTest, FieldsAreReadUpToTheFirstCharacterThatEndsTheNumber)
     Run([&](HWND) {
         SetText(IDC_NEUTRAL, "12abc");
         SetText(IDC_RIGHT_RANGE, "3.7");
-        SetText(IDC_DEAD_BAND, "1e3");
+        SetText(IDC_PULSE_LOWER, "1e3");
         SetText(IDC_BOOST, "-1");
         SetText(IDC_MAX_DUTY, "0x10");
         SetText(IDC_LEFT_RANGE, " -64");
         EXPECT_TRUE(dlg.UpdateData(TRUE));
         EXPECT_EQ(dlg.m_nNeutral, 12);
         EXPECT_EQ(dlg.m_nRightRange, 3);
-        EXPECT_EQ(dlg.m_fDeadBand, 1000.0f);
+        EXPECT_EQ(dlg.m_fPulseLower, 1000.0f);
         EXPECT_EQ(dlg.m_byBoost, 255);
         EXPECT_EQ(dlg.m_fMaxDuty, 0.0f);
         EXPECT_EQ(dlg.m_nLeftRange, -64);
