@@ -2,7 +2,9 @@
 // and the log of what the commands did.
 #pragma once
 
+#include "afxext.h"
 #include "afxwin.h"
+#include "controls/truecolortoolbar.h"
 #include "res/resource.h"
 
 class CQuorvelDlg : public CDialog {
@@ -41,6 +43,9 @@ public:
     CButton m_chkInverter;
     CButton m_chk100Pwm;
     CButton m_chkNarrowBand;
+    // Held for a toolbar that the dialog does not show.
+    CToolBar m_wndToolBar;
+    CTrueColorToolBar m_wndTrueColorToolBar;
 
     void DecodeParameterBlock();
     void EncodeParameterBlock();
@@ -73,4 +78,7 @@ public:
     afx_msg void OnBnClickedNarrowBand();
     afx_msg void OnBnClickedLoad();
     afx_msg void OnBnClickedSave();
+
+private:
+    void FilterDecimalEntry(int nID);
 };

@@ -146,10 +146,12 @@ INT_PTR CDialog::DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPara
     if (pWnd == nullptr)
         return FALSE;
     LRESULT lResult = 0;
-    if (!pWnd->OnWndMsg(message, wParam, lParam, &lResult))
+    if (!AfxCallWndMsg(pWnd, message, wParam, lParam, &lResult))
         return FALSE;
-    // The answer to this message is the dialog procedure's own result.
+    // The answer to this message is the dialog procedure's own result; the others
+    // travel in DWLP_MSGRESULT.
     if (message == WM_QUERYDRAGICON)
         return lResult;
+    SetWindowLongPtr(hDlg, DWLP_MSGRESULT, lResult);
     return TRUE;
 }

@@ -4,6 +4,19 @@
 #include <cstdarg>
 #include <cstdio>
 
+LPTSTR CString::GetBuffer(int nMinBufLength)
+{
+    if (nMinBufLength > GetLength())
+        m_str.resize(static_cast<size_t>(nMinBufLength));
+    return m_str.data();
+}
+
+void CString::ReleaseBuffer(int nNewLength)
+{
+    size_t length = nNewLength < 0 ? std::char_traits<char>::length(m_str.c_str()) : static_cast<size_t>(nNewLength);
+    m_str.resize(std::min(length, m_str.size()));
+}
+
 CString CString::Left(int nCount) const
 {
     nCount = std::clamp(nCount, 0, GetLength());

@@ -19,6 +19,11 @@ public:
     TCHAR operator[](int nIndex) const { return GetAt(nIndex); }
     operator LPCTSTR() const { return m_str.c_str(); }
 
+    // A buffer of at least nMinBufLength bytes to write the text into, then
+    // ReleaseBuffer with its new length (-1: up to the first NUL).
+    LPTSTR GetBuffer(int nMinBufLength);
+    void ReleaseBuffer(int nNewLength = -1);
+
     // The first, middle or last bytes; counts beyond the string are cut to it.
     CString Left(int nCount) const;
     CString Mid(int nFirst) const;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CDataExchange.h"
+#include "CException.h"
 #include "CHandleMap.h"
 #include "CWinApp.h"
 #include "afxmsg_.h"
@@ -65,9 +66,9 @@ void CWnd::SetWindowText(LPCTSTR lpszString)
 
 void CWnd::GetWindowText(CString& rString) const
 {
-    std::vector<char> buffer(static_cast<size_t>(GetWindowTextLength()) + 1);
-    int length = ::GetWindowText(m_hWnd, buffer.data(), static_cast<int>(buffer.size()));
-    rString = CString(buffer.data(), length);
+    int nLength = GetWindowTextLength();
+    int nCopied = ::GetWindowText(m_hWnd, rString.GetBuffer(nLength + 1), nLength + 1);
+    rString.ReleaseBuffer(nCopied);
 }
 
 CWnd* CWnd::SetFocus()
@@ -93,10 +94,21 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 
 void CWnd::DoDataExchange(CDataExchange*) {}
 
+BOOL AfxCallWndMsg(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    try {
+        return pWnd->OnWndMsg(message, wParam, lParam, pResult);
+    } catch (const CException& e) {
+        e.ReportError();
+        *pResult = 0;
+        return TRUE;
+    }
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = 0;
-    if (!OnWndMsg(message, wParam, lParam, &lResult))
+    if (!AfxCallWndMsg(this, message, wParam, lParam, &lResult))
         lResult = DefWindowProc(message, wParam, lParam);
     return lResult;
 }

@@ -9,6 +9,12 @@
 
 class CDataExchange;
 
+class CWnd;
+
+// Hands a message to a window object's message map. An exception that a handler lets
+// out ends that handler there and is shown to the user; the program goes on.
+BOOL AfxCallWndMsg(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
 class CWnd : public CCmdTarget {
 public:
     HWND m_hWnd = nullptr;

@@ -9,6 +9,8 @@
 #include "CDataExchange.h"
 #include "CDialog.h"
 #include "CEdit.h"
+#include "CFile.h"
+#include "CFileDialog.h"
 #include "CListCtrl.h"
 #include "CPaintDC.h"
 #include "CString.h"

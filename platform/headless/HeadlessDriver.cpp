@@ -1,6 +1,11 @@
 #include "HeadlessDriver.h"
 
 #include "input.h"
+
+#include <cstring>
+#include <sys/stat.h>
+
+#include "codepage.h"
 #include "winuser.h"
 
 namespace {
@@ -133,4 +138,44 @@ std::pair<int, int> HeadlessDriver::TextSelection(HWND hDlg, int controlId)
     DWORD last = 0;
     SendDlgItemMessage(hDlg, controlId, EM_GETSEL, reinterpret_cast<WPARAM>(&first), reinterpret_cast<LPARAM>(&last));
     return {static_cast<int>(first), static_cast<int>(last)};
+}
+
+BOOL HeadlessDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
+{
+    std::optional<std::string> answer;
+    if (!m_fileAnswers.empty()) {
+        answer = m_fileAnswers.front();
+        m_fileAnswers.pop_front();
+    }
+    FileChooserShown shown{lpofn->hwndOwner,
+                           bSave,
+                           FileFilterPairs(lpofn->lpstrFilter),
+                           lpofn->lpstrDefExt != nullptr ? lpofn->lpstrDefExt : "",
+                           lpofn->lpstrFile,
+                           lpofn->Flags,
+                           false};
+    BOOL chosen = FALSE;
+    if (answer) {
+        std::string path = WithDefaultExtension(*answer, lpofn->lpstrDefExt);
+        struct stat info {};
+        std::optional<std::string> onDisk = CodePage936ToUtf8(path);
+        shown.askedToOverwrite = bSave && (lpofn->Flags & OFN_OVERWRITEPROMPT) && onDisk &&
+                                 ::stat(onDisk->c_str(), &info) == 0;
+        if (path.size() < lpofn->nMaxFile) {
+            std::memcpy(lpofn->lpstrFile, path.c_str(), path.size() + 1);
+            chosen = TRUE;
+        }
+    }
+    m_fileChoosers.push_back(shown);
+    return chosen;
+}
+
+void HeadlessDriver::WindowChanged(HWND hWnd, WindowChange change)
+{
+    std::string text;
+    if (change == WindowChange::Text && m_recordTexts) {
+        text.resize(static_cast<size_t>(GetWindowTextLength(hWnd)) + 1);
+        text.resize(static_cast<size_t>(GetWindowText(hWnd, text.data(), static_cast<int>(text.size()))));
+    }
+    m_changes.push_back({hWnd, change, text});
 }

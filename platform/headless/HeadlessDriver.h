@@ -6,9 +6,11 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "commdlg.h"
 #include "displaydriver.h"
 
 class HeadlessDriver : public DisplayDriver {
@@ -25,9 +27,19 @@ public:
         int y;
         HICON hIcon;
     };
+    struct FileChooserShown {
+        HWND owner;
+        BOOL save;
+        std::vector<std::pair<std::string, std::string>> filters;
+        std::string defaultExtension;
+        std::string initialName;
+        DWORD flags;
+        bool askedToOverwrite;
+    };
     struct Change {
         HWND hWnd;
         WindowChange change;
+        std::string text;  // for a Text change, the text as it then stood
     };
 
     // The base units of every font: those of the dialog font on the platform the
@@ -49,15 +61,26 @@ public:
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
     const std::vector<MessageBoxShown>& MessageBoxes() const { return m_messageBoxes; }
 
+    // File choosers are answered in the order queued: a path typed by the user (the
+    // default extension is added to a name without one; an existing file on Save is
+    // confirmed) or a cancel. Once the queue is empty, they are cancelled.
+    void AnswerFileChooser(const std::string& path) { m_fileAnswers.push_back(path); }
+    void CancelFileChooser() { m_fileAnswers.push_back(std::nullopt); }
+    BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave) override;
+    const std::vector<FileChooserShown>& FileChoosers() const { return m_fileChoosers; }
+
     void MessageBeep(UINT uType) override { m_beeps.push_back(uType); }
     const std::vector<UINT>& Beeps() const { return m_beeps; }
 
     void DrawIcon(HWND hWnd, int x, int y, HICON hIcon) override { m_iconsDrawn.push_back({hWnd, x, y, hIcon}); }
     const std::vector<IconDrawn>& IconsDrawn() const { return m_iconsDrawn; }
 
-    void WindowChanged(HWND hWnd, WindowChange change) override { m_changes.push_back({hWnd, change}); }
+    void WindowChanged(HWND hWnd, WindowChange change) override;
     const std::vector<Change>& Changes() const { return m_changes; }
     void ClearChanges() { m_changes.clear(); }
+    // Whether a Text change records the text it left (off by default: copying every
+    // text of a long run of changes costs time).
+    void RecordTexts(bool on) { m_recordTexts = on; }
 
     // The script of user steps that the next modal loop plays. Keys, typing and
     // pasting go to the control that has the focus when the step is played; the
@@ -92,8 +115,11 @@ private:
     SYSTEMTIME m_localTime{2026, 1, 4, 1, 12, 0, 0, 0};
     std::deque<int> m_answers;
     std::vector<MessageBoxShown> m_messageBoxes;
+    std::deque<std::optional<std::string>> m_fileAnswers;
+    std::vector<FileChooserShown> m_fileChoosers;
     std::vector<UINT> m_beeps;
     std::vector<IconDrawn> m_iconsDrawn;
     std::vector<Change> m_changes;
+    bool m_recordTexts = false;
     std::deque<Step> m_script;
 };

@@ -111,8 +111,13 @@ LRESULT DefDlgProc(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam)
         return 0;
     if (data->dlgProc != nullptr) {
         INT_PTR handled = data->dlgProc(hDlg, Msg, wParam, lParam);
-        if (handled != 0)
-            return handled;
+        if (handled != 0) {
+            // These answers are the dialog procedure's own result; the others it
+            // leaves in DWLP_MSGRESULT.
+            if (Msg == WM_INITDIALOG || Msg == WM_QUERYDRAGICON)
+                return handled;
+            return GetWindowLongPtr(hDlg, DWLP_MSGRESULT);
+        }
     }
     switch (Msg) {
     case WM_INITDIALOG:

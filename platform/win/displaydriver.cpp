@@ -1,5 +1,7 @@
 #include "displaydriver.h"
 
+#include "commdlg.h"
+
 #include <ctime>
 
 namespace {
@@ -52,6 +54,12 @@ int DisplayDriver::MessageBox(HWND, LPCTSTR, LPCTSTR, UINT)
 }
 
 void DisplayDriver::MessageBeep(UINT) {}
+
+// Without a user, every file chooser is cancelled.
+BOOL DisplayDriver::ChooseFile(OPENFILENAME*, BOOL)
+{
+    return FALSE;
+}
 
 void DisplayDriver::DrawIcon(HWND, int, int, HICON) {}
 

@@ -44,6 +44,10 @@ public:
 
     virtual void MessageBeep(UINT uType);
 
+    // A modal file chooser over the owner; TRUE with the full path in lpofn->lpstrFile
+    // when the user chose a file.
+    virtual BOOL ChooseFile(struct OPENFILENAME* lpofn, BOOL bSave);
+
     // An icon drawn at (x, y) of a window's client area while it paints (DrawIcon).
     virtual void DrawIcon(HWND hWnd, int x, int y, HICON hIcon);
 };

@@ -287,6 +287,8 @@ LONG_PTR GetWindowLongPtr(HWND hWnd, int nIndex)
         return reinterpret_cast<LONG_PTR>(window->proc);
     if (nIndex == GWLP_USERDATA)
         return window->userData;
+    if (nIndex == DWLP_MSGRESULT)
+        return window->msgResult;
     return GetWindowLong(hWnd, nIndex);
 }
 
@@ -300,6 +302,8 @@ LONG_PTR SetWindowLongPtr(HWND hWnd, int nIndex, LONG_PTR dwNewLong)
         window->proc = reinterpret_cast<WNDPROC>(dwNewLong);
     else if (nIndex == GWLP_USERDATA)
         window->userData = dwNewLong;
+    else if (nIndex == DWLP_MSGRESULT)
+        window->msgResult = dwNewLong;
     else
         return SetWindowLong(hWnd, nIndex, static_cast<LONG>(dwNewLong));
     return previous;

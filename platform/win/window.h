@@ -33,6 +33,7 @@ struct Window {
     HICON smallIcon = nullptr;
     WNDPROC proc = nullptr;
     LONG_PTR userData = 0;
+    LONG_PTR msgResult = 0;  // DWLP_MSGRESULT of a dialog
     std::unique_ptr<WindowClassData> classData;
 };
 

@@ -117,6 +117,8 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define GWL_ID (-12)
 #define GWLP_WNDPROC (-4)
 #define GWLP_USERDATA (-21)
+// A dialog procedure leaves a message's answer here (most messages).
+#define DWLP_MSGRESULT 0
 
 // Buttons.
 #define BS_PUSHBUTTON 0x00000000L

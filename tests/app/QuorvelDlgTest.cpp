@@ -123,6 +123,9 @@ TEST_F(QuorvelDlgTest, OpensAsTheTemplatesCaptionedWindowWithItsIcon)
         EXPECT_EQ(GetWindowChildCount(hWnd), 42);
         EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &dlg);
         EXPECT_NE(reinterpret_cast<HICON>(SendMessage(hWnd, WM_QUERYDRAGICON, 0, 0)), nullptr);
+        // The two toolbars are held but never made windows.
+        EXPECT_EQ(dlg.m_wndToolBar.m_hWnd, nullptr);
+        EXPECT_EQ(dlg.m_wndTrueColorToolBar.m_hWnd, nullptr);
     });
 }
 
@@ -217,14 +220,14 @@ TEST_F(QuorvelDlgTest, FieldsAreReadUpToTheFirstCharacterThatEndsTheNumber)
     Run([&](HWND) {
         SetText(IDC_NEUTRAL, "12abc");
         SetText(IDC_RIGHT_RANGE, "3.7");
-        SetText(IDC_DEAD_BAND, "1e3");
+        SetText(IDC_PULSE_LOWER, "1e3");
         SetText(IDC_BOOST, "-1");
         SetText(IDC_MAX_DUTY, "0x10");
         SetText(IDC_LEFT_RANGE, " -64");
         EXPECT_TRUE(dlg.UpdateData(TRUE));
         EXPECT_EQ(dlg.m_nNeutral, 12);
         EXPECT_EQ(dlg.m_nRightRange, 3);
-        EXPECT_EQ(dlg.m_fDeadBand, 1000.0f);
+        EXPECT_EQ(dlg.m_fPulseLower, 1000.0f);
         EXPECT_EQ(dlg.m_byBoost, 255);
         EXPECT_EQ(dlg.m_fMaxDuty, 0.0f);
         EXPECT_EQ(dlg.m_nLeftRange, -64);

@@ -338,7 +338,7 @@ TEST_F(MainDialogOnScreen, EnterElsewhereRunsOkWhichTakesTheFieldsAndEnds)
     EXPECT_EQ(dlg.m_nNeutral, 12);
 }
 
-TEST_F(MainDialogOnScreen, EnterWithLettersInTheDeadBandShowsTheMessageSelectsThemAndKeepsTheDialogOpen)
+TEST_F(MainDialogOnScreen, EnterWithALonePointInTheDeadBandShowsTheMessageSelectsItAndKeepsTheDialogOpen)
 {
     QString title;
     QString text;
@@ -346,7 +346,7 @@ TEST_F(MainDialogOnScreen, EnterWithLettersInTheDeadBandShowsTheMessageSelectsTh
     QString selected;
     int focused = 0;
     INT_PTR result = Run([&] {
-        SetWindowText(Item(1003), "abc");
+        SetWindowText(Item(1003), ".");  // passes the filter, but is no number
         SetWindowText(Item(1005), "77");
         SetFocus(Item(1005));
         AnswerNextMessageBox(title, text, icon);
@@ -361,7 +361,7 @@ TEST_F(MainDialogOnScreen, EnterWithLettersInTheDeadBandShowsTheMessageSelectsTh
     EXPECT_EQ(text, QString::fromUtf16(u"\u8BF7\u8F93\u5165\u4E00\u4E2A\u6570\u5B57\u3002"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(focused, 1003);
-    EXPECT_EQ(selected, QStringLiteral("abc"));
+    EXPECT_EQ(selected, QStringLiteral("."));
     EXPECT_EQ(dlg.m_byBoost, 156);
 }
 

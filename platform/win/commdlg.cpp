@@ -1,0 +1,57 @@
+#include "commdlg.h"
+
+#include "displaydriver.h"
+
+namespace {
+
+BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
+{
+    if (lpofn == nullptr || lpofn->lpstrFile == nullptr || lpofn->nMaxFile == 0)
+        return FALSE;
+    return GetDisplayDriver().ChooseFile(lpofn, bSave);
+}
+
+}  // namespace
+
+BOOL GetOpenFileName(OPENFILENAME* lpofn)
+{
+    return ChooseFile(lpofn, FALSE);
+}
+
+BOOL GetSaveFileName(OPENFILENAME* lpofn)
+{
+    return ChooseFile(lpofn, TRUE);
+}
+
+std::vector<std::pair<std::string, std::string>> FileFilterPairs(LPCTSTR lpstrFilter)
+{
+    std::vector<std::pair<std::string, std::string>> pairs;
+    if (lpstrFilter == nullptr)
+        return pairs;
+    // The list ends at the first empty description.
+    for (const char* p = lpstrFilter; *p != '\0';) {
+        std::string description = p;
+        p += description.size() + 1;
+        std::string pattern = p;
+        pairs.emplace_back(description, pattern);
+        if (pattern.empty())
+            break;
+        p += pattern.size() + 1;
+    }
+    return pairs;
+}
+
+std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt)
+{
+    if (lpstrDefExt == nullptr)
+        return path;
+    std::string extension = lpstrDefExt;
+    extension.erase(0, extension.find_first_not_of("*."));
+    if (extension.empty() || path.empty() || path.back() == '/')
+        return path;
+    size_t name = path.find_last_of('/');
+    name = name == std::string::npos ? 0 : name + 1;
+    if (path.find('.', name) != std::string::npos)
+        return path;
+    return path + "." + extension;
+}

@@ -1,0 +1,41 @@
+// Tests that run the real main dialog under the headless driver: Run opens it modally,
+// runs the test's steps while it is open, then lets it close. The helpers act and read
+// as a user would, through the window system.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/QuorvelDlg.h"
+#include "support/ModalTestDriver.h"
+
+class OpenDialog : public ::testing::Test {
+protected:
+    OpenDialog();
+
+    // Opens the dialog, runs the steps with it open, and returns DoModal's result.
+    INT_PTR Run(const std::function<void()>& whileOpen);
+
+    HWND Item(int nID) const { return GetDlgItem(m_hDlg, nID); }
+    std::string Text(int nID) const;
+    void SetText(int nID, LPCTSTR text) const { SetWindowText(Item(nID), text); }
+    bool IsChecked(int nID) const;
+    int CurSel(int nID) const;
+
+    // The user clicks a control.
+    void Click(int nID) const;
+    // The user selects the whole text of an edit and pastes text over it.
+    void PasteOver(int nID, const std::string& text) const;
+
+    int LogRows() { return dlg.m_listLog.GetItemCount(); }
+    std::string LogMessage(int row) { return std::string(dlg.m_listLog.GetItemText(row, 1)); }
+
+    // The parameter block as it stands.
+    std::string Block() const { return std::string(reinterpret_cast<const char*>(dlg.m_eeprom), 41); }
+
+    ModalTestDriver driver;
+    CQuorvelDlg dlg;
+    HWND m_hDlg = nullptr;
+};

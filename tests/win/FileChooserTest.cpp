@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commdlg.h"
+
+namespace {
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+TEST(FileFilter, EndsAtTheFirstEmptyDescription)
+{
+    const char load[] = "Servo Confige Files (*.svo)\0*.svo\0BIN Files (*.bin)\0*.bin\0All Files (*.*)\0*.*\0\0";
+    EXPECT_EQ(FileFilterPairs(load), (Pairs{{"Servo Confige Files (*.svo)", "*.svo"},
+                                            {"BIN Files (*.bin)", "*.bin"},
+                                            {"All Files (*.*)", "*.*"}}));
+    const char save[] = "Servo config file (*.svo)\0*.svo\0x (*.*)\0*.*\0";
+    EXPECT_EQ(FileFilterPairs(save).size(), 2u);
+    EXPECT_TRUE(FileFilterPairs(nullptr).empty());
+    EXPECT_TRUE(FileFilterPairs("").empty());
+}
+
+TEST(FileFilter, DescriptionWithoutPatternEndsTheListSafely)
+{
+    const char odd[] = "Only a description\0\0";
+    EXPECT_EQ(FileFilterPairs(odd), (Pairs{{"Only a description", ""}}));
+}
+
+TEST(DefaultExtension, IsAddedOnlyToANameWithoutOne)
+{
+    EXPECT_EQ(WithDefaultExtension("/home/u/servo", "*.svo"), "/home/u/servo.svo");
+    EXPECT_EQ(WithDefaultExtension("/home/u/servo", ".svo"), "/home/u/servo.svo");
+    EXPECT_EQ(WithDefaultExtension("/home/u/servo.bin", ".svo"), "/home/u/servo.bin");
+    EXPECT_EQ(WithDefaultExtension("/home/u.d/servo", ".svo"), "/home/u.d/servo.svo");
+    EXPECT_EQ(WithDefaultExtension("/home/u/servo", nullptr), "/home/u/servo");
+}
+
+TEST(FileChooser, WithoutAUserChoosesNothing)
+{
+    char path[260] = "untouched";
+    OPENFILENAME ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = sizeof path;
+    EXPECT_FALSE(GetOpenFileName(&ofn));
+    EXPECT_FALSE(GetSaveFileName(&ofn));
+    EXPECT_STREQ(path, "untouched");
+}
+
+}  // namespace
