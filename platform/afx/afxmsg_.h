@@ -5,12 +5,6 @@
 
 #include "CCmdTarget.h"
 
-// A theme-change notification from a common control; matched on its low 16 bits.
-#ifndef NM_THEMECHANGED
-#define NM_FIRST (0U - 0U)
-#define NM_THEMECHANGED (NM_FIRST - 22)
-#endif
-
 // A command from a menu, an accelerator or the dialog manager (IDOK, ID_HELP ...).
 #define ON_COMMAND(id, memberFxn) \
     {WM_COMMAND, CN_COMMAND, static_cast<UINT>(id), static_cast<UINT>(id), AfxSig_vv, static_cast<AFX_PMSG>(memberFxn)},

@@ -15,6 +15,11 @@ struct INITCOMMONCONTROLSEX {
 };
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 
+// Notification codes common to the common controls; a message map matches them on
+// their low 16 bits.
+#define NM_FIRST (0U - 0U)
+#define NM_THEMECHANGED (NM_FIRST - 22)
+
 // Notification header of WM_NOTIFY.
 struct NMHDR {
     HWND hwndFrom;
