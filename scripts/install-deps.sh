@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins
   fonts-wine fonts-wqy-microhei
+  gcovr
+  xvfb libxcb1-dev libxcb-damage0-dev
 )
 
 missing=()

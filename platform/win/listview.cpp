@@ -1,6 +1,7 @@
 // The list view class (SysListView32) in report view: columns and rows of texts.
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ struct Column {
 
 struct ListViewData : WindowClassData {
     std::vector<Column> columns;
-    std::vector<std::vector<std::string>> rows;  // texts by subitem
+    // Texts by subitem. A deque, because a log puts each new row at the top: inserting
+    // there must not move every row below it.
+    std::deque<std::vector<std::string>> rows;
 };
 
 int CopyOut(const std::string& text, LPTSTR buffer, int bufferSize)

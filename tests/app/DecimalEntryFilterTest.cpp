@@ -153,7 +153,7 @@ TEST_F(DecimalEntryFilterTest, PastedTextOfTheEditsWholeLimitIsCleanedQuickly)
         EXPECT_EQ(Text(IDC_DEAD_BAND), "42");
         EXPECT_EQ(runs, 32766);
         double seconds = static_cast<double>(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9;
-#if !defined(__SANITIZE_ADDRESS__)
+#if !defined(__SANITIZE_ADDRESS__) && !defined(QUORVEL_COVERAGE)
         EXPECT_LT(seconds, 1.0);
 #endif
         (void)seconds;
