@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins
   fonts-wine fonts-wqy-microhei
+  clang libclang-rt-dev
 )
 
 missing=()
