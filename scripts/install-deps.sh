@@ -10,6 +10,7 @@ packages=(
   fonts-wine fonts-wqy-microhei
   gcovr
   xvfb libxcb1-dev libxcb-damage0-dev
+  clang libclang-rt-dev
 )
 
 missing=()

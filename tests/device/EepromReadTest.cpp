@@ -171,6 +171,20 @@ TEST_F(EepromReadTest, LengthZeroMovesNoPieceAndDecodesTheBlockAsItWas)
     });
 }
 
+// Found by fuzzing: a reply that the library reports as a success with no bytes in it
+// leaves the reply zero, a length of nothing.
+TEST_F(EepromReadTest, ReplyWithNoBytesReadsAsLengthZero)
+{
+    RunDialog([&] {
+        bridge.QueueRead({});
+        dlg->OnBnClickedReadConfig();
+
+        EXPECT_EQ(bridge.DeviceTranscript(), (Lines{"open 0", "write 02 00 29 (1000 ms)", "read 2 (3000 ms)", "close"}));
+        EXPECT_EQ(Rows(), (Lines{LOG_READ_SUCCESS}));
+        EXPECT_EQ(Eeprom(0, 1024), Before(0, 1024));
+    });
+}
+
 // Reads of a given length: the pieces asked for and the acknowledgements sent.
 Lines ReadsAndAcknowledgements(const ScriptedBridge& bridge)
 {

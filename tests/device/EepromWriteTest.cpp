@@ -174,6 +174,23 @@ TEST_F(EepromWriteTest, ShortPieceThatTheLibraryCallsASuccessCountsAsSent)
     });
 }
 
+// Found by fuzzing: a reply that the library reports as a success with no bytes in it.
+TEST_F(EepromWriteTest, ReplyWithNoBytesIsWrongAndTheDeviceIsClosed)
+{
+    RunDialog([&] {
+        bridge.QueueRead({});
+        dlg->OnBnClickedWriteConfig();
+
+        EXPECT_EQ(bridge.DeviceTranscript(), (Lines{
+                                                 "open 0",
+                                                 "write 01 00 29 (1000 ms)",
+                                                 "read 2 (3000 ms)",
+                                                 "close",
+                                             }));
+        EXPECT_EQ(Rows(), (Lines{LOG_REPLY_WRONG}));
+    });
+}
+
 }  // namespace
 
 namespace {

@@ -175,7 +175,7 @@ USB_STATUS ScriptedBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD
     USB_STATUS status = s_active->TransferOutcome(copied, lpdwBytesRead);
     // A failed read delivers nothing.
     if (status == USB_OK) {
-        std::memcpy(lpBuffer, answer.data(), copied);
+        std::copy_n(answer.begin(), copied, static_cast<BYTE*>(lpBuffer));
         call.bytes.assign(answer.begin(), answer.begin() + copied);
     }
     return status;
