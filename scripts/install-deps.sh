@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins
   fonts-wine fonts-wqy-microhei
+  xvfb xdotool dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
