@@ -118,7 +118,7 @@ class Desktop:
         try:
             self._x_server = start_process(
                 ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", SCREEN, "-fbdir", self._frame_dir,
-                 "-nolisten", "tcp", "-noreset"], pass_fds=(write_fd,))
+                 "-nolisten", "tcp", "-noreset"], pass_fds=(write_fd,), quiet=True)
             os.close(write_fd)
             number = read_line_from(read_fd, START_TIMEOUT)
         finally:

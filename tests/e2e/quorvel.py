@@ -181,6 +181,28 @@ class Quorvel:
         screen.wait_until(self._message_box_node, lambda node: node is None or node != box, STEP_TIMEOUT,
                           "the message box closed")
 
+    def file_chooser(self):
+        """The open file chooser's title, or None."""
+        for window_role, title, _ in self.other_windows():
+            if window_role != "alert":
+                return title
+        return None
+
+    def wait_for_file_chooser(self, timeout=STEP_TIMEOUT):
+        return screen.wait_until(self.file_chooser, lambda title: title is not None, timeout, "a file chooser")
+
+    def choose_file(self, path):
+        """Types a path into the open file chooser, where its keyboard focus starts, and takes it."""
+        self.wait_for_file_chooser()
+        self.type_text(path)
+        self.press("Return")
+        screen.wait_until(self.file_chooser, lambda title: title is None, STEP_TIMEOUT, "the file chooser closed")
+
+    def cancel_file_chooser(self):
+        self.wait_for_file_chooser()
+        self.press("Escape")
+        screen.wait_until(self.file_chooser, lambda title: title is None, STEP_TIMEOUT, "the file chooser closed")
+
     def wait_for_log_rows(self, count, timeout=STEP_TIMEOUT):
         return screen.wait_until(self.log_rows, lambda rows: rows is not None and len(rows) >= count, timeout,
                                  "%d log rows" % count)

@@ -4,6 +4,7 @@ D-Bus), which Qt serves for its widgets. Nothing here talks to the program any o
 import time
 
 import gi
+from gi.repository import GLib
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
@@ -18,7 +19,7 @@ def wait_until(read, accept, timeout, what):
     while True:
         try:
             value = read()
-        except gi.repository.GLib.Error:
+        except GLib.Error:
             value = None
         if accept(value):
             return value

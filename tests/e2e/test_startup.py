@@ -47,6 +47,10 @@ class Ending(QuorvelTestCase):
         self.app.press("Escape")
         self.assertEqual(self.app.wait_for_exit(), 0)
 
+    def test_alt_f4_ends_the_program(self):
+        self.app.press("alt+F4")
+        self.assertEqual(self.app.wait_for_exit(), 0)
+
     def test_enter_in_a_field_ends_the_program_when_every_field_is_valid(self):
         self.app.tab_to(1005)
         self.app.press("Return")
