@@ -113,6 +113,45 @@ LRESULT GetLBText(const ComboData& data, WPARAM index, LPTSTR buffer)
     return static_cast<LRESULT>(item.size());
 }
 
+// The item that a list key moves the selection to: Up and Down step (either enters an
+// empty selection at the first item), Home and End go to the ends; -1 for another key.
+int ItemForListKey(const ComboData& data, UINT vk)
+{
+    int count = static_cast<int>(data.items.size());
+    switch (vk) {
+    case VK_UP:
+        return data.selection < 0 ? 0 : data.selection - 1;
+    case VK_DOWN:
+        return data.selection < 0 ? 0 : std::min(data.selection + 1, count - 1);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return count - 1;
+    default:
+        return -1;
+    }
+}
+
+// The edit field of a drop-down keeps Home and End for its caret, as an edit does.
+bool IsListKey(const Window& window, UINT vk)
+{
+    if (vk == VK_UP || vk == VK_DOWN)
+        return true;
+    return (vk == VK_HOME || vk == VK_END) && !HasEditField(window);
+}
+
+// A key moves the selection like a choice from the list, which tells the parent; at
+// either end of the list nothing changes and nobody is told.
+void MoveSelectionByKey(HWND hWnd, Window& window, UINT vk)
+{
+    ComboData& data = ComboDataOf(window);
+    int item = ItemForListKey(data, vk);
+    if (item < 0 || item == data.selection || !IsItem(data, static_cast<WPARAM>(item)))
+        return;
+    SetCurSel(window, static_cast<WPARAM>(item));
+    NotifyParent(hWnd, CBN_SELCHANGE);
+}
+
 void Publish(HWND hWnd, EditChange change)
 {
     if (change.text)
@@ -175,9 +214,15 @@ LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return GetLBText(data, wParam, reinterpret_cast<LPTSTR>(lParam));
     case CB_GETLBTEXTLEN:
         return IsItem(data, wParam) ? static_cast<LRESULT>(data.items[wParam].size()) : CB_ERR;
+    case WM_KEYDOWN:
+        // Alt with Up or Down opens or closes the list; it moves nothing.
+        if (IsListKey(*window, static_cast<UINT>(wParam)) && !(lParam & MK_ALT_KEY)) {
+            MoveSelectionByKey(hWnd, *window, static_cast<UINT>(wParam));
+            return 0;
+        }
+        return FieldMessage(hWnd, *window, msg, wParam, lParam);
     case WM_SETTEXT:
     case WM_CHAR:
-    case WM_KEYDOWN:
     case EM_REPLACESEL:
         return FieldMessage(hWnd, *window, msg, wParam, lParam);
     default:

@@ -35,6 +35,7 @@ const DLGTEMPLATE_QV kTemplate = {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMEN
                                   static_cast<int>(std::size(kItems))};
 
 std::vector<int> g_commands;
+std::vector<int> g_selectionChanges;
 
 // Ends the dialog on OK and Cancel as the class library's defaults do, and records
 // every command.
@@ -51,6 +52,8 @@ INT_PTR TestDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
         return FALSE;
     if (HIWORD(wParam) == BN_CLICKED)
         g_commands.push_back(LOWORD(wParam));
+    if (HIWORD(wParam) == CBN_SELCHANGE)
+        g_selectionChanges.push_back(LOWORD(wParam));
     if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         EndDialog(hDlg, LOWORD(wParam));
         return TRUE;
@@ -60,7 +63,11 @@ INT_PTR TestDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
 
 class QtDialogInputTest : public ::testing::Test {
 protected:
-    QtDialogInputTest() { g_commands.clear(); }
+    QtDialogInputTest()
+    {
+        g_commands.clear();
+        g_selectionChanges.clear();
+    }
 
     // Runs the dialog modally with the steps inside its loop; Esc-like cancel ends it
     // after the steps if they have not ended it themselves.
@@ -251,6 +258,22 @@ TEST_F(QtDialogInputTest, ChoosingAListItemSelectsItInTheWindowSystem)
         EXPECT_EQ(combo->currentIndex(), 2);
     });
     EXPECT_EQ(selection, 2);
+}
+
+TEST_F(QtDialogInputTest, ArrowKeysInAFocusedDropListMoveItsSelectionWhichTheWidgetShows)
+{
+    std::vector<int> shown;
+    RunDialog([&] {
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_End}) {
+            Press(key);
+            EXPECT_EQ(combo->currentIndex(), SendMessage(Item(1016), CB_GETCURSEL, 0, 0));
+            shown.push_back(combo->currentIndex());
+        }
+        EXPECT_EQ(combo->currentText(), QStringLiteral("4"));
+    });
+    EXPECT_EQ(shown, (std::vector<int>{2, 1, 0, 0, 2}));
+    EXPECT_EQ(g_selectionChanges, (std::vector<int>{1016, 1016, 1016, 1016}));
 }
 
 TEST_F(QtDialogInputTest, TheHiddenEditHasAHiddenWidget)

@@ -74,4 +74,74 @@ TEST_F(ComboBoxTest, SelectionStaysOnItsItemWhenOthersComeAndGo)
     EXPECT_EQ(Send(1000, CB_DELETESTRING, 5), CB_ERR);
 }
 
+TEST_F(ComboBoxTest, DownAndUpStepThroughADropListAndTellTheParentButStopAtTheEnds)
+{
+    Add(1029, {"19531", "9766", "4883"});
+    HWND hCombo = dialog.Item(1029);
+    SetFocus(hCombo);
+    UserKey(hCombo, VK_DOWN, 0);  // nothing selected: the first item
+    EXPECT_EQ(Send(1029, CB_GETCURSEL), 0);
+    EXPECT_EQ(WindowText(hCombo), "19531");
+    UserKey(hCombo, VK_DOWN, 0);
+    UserKey(hCombo, VK_DOWN, 0);
+    UserKey(hCombo, VK_DOWN, 0);  // already at the last
+    EXPECT_EQ(Send(1029, CB_GETCURSEL), 2);
+    EXPECT_EQ(WindowText(hCombo), "4883");
+    UserKey(hCombo, VK_UP, 0);
+    EXPECT_EQ(WindowText(hCombo), "9766");
+    ASSERT_EQ(dialog.commands.size(), 4u);
+    for (const Command& command : dialog.commands) {
+        EXPECT_EQ(command.id, 1029);
+        EXPECT_EQ(command.code, CBN_SELCHANGE);
+    }
+}
+
+TEST_F(ComboBoxTest, HomeAndEndGoToTheEndsOfADropListAndAtAnEndChangeNothing)
+{
+    Add(1016, {"1", "2", "4", "8", "16", "32"});
+    Send(1016, CB_SETCURSEL, 2);
+    HWND hCombo = dialog.Item(1016);
+    SetFocus(hCombo);
+    UserKey(hCombo, VK_END, 0);
+    EXPECT_EQ(WindowText(hCombo), "32");
+    UserKey(hCombo, VK_END, 0);
+    UserKey(hCombo, VK_HOME, 0);
+    EXPECT_EQ(WindowText(hCombo), "1");
+    UserKey(hCombo, VK_UP, 0);
+    UserKey(hCombo, VK_HOME, 0);
+    EXPECT_EQ(Send(1016, CB_GETCURSEL), 0);
+    EXPECT_EQ(dialog.commands.size(), 2u);
+}
+
+TEST_F(ComboBoxTest, UpAndDownShowTheItemInADropDownsFieldWhoseHomeAndEndMoveTheCaret)
+{
+    Add(1000, {"QRV-USB 0001", "QRV-USB 0002"});
+    HWND hCombo = dialog.Item(1000);
+    SetFocus(hCombo);
+    UserKey(hCombo, VK_DOWN, 0);
+    UserKey(hCombo, VK_DOWN, 0);
+    EXPECT_EQ(Send(1000, CB_GETCURSEL), 1);
+    EXPECT_EQ(WindowText(hCombo), "QRV-USB 0002");
+    UserKey(hCombo, VK_HOME, 0);
+    UserKey(hCombo, VK_UP, 0);
+    EXPECT_EQ(Send(1000, CB_GETCURSEL), 0);
+    EXPECT_EQ(WindowText(hCombo), "QRV-USB 0001");
+    UserKey(hCombo, VK_END, 0);
+    UserTypeText(hCombo, "!");
+    EXPECT_EQ(WindowText(hCombo), "QRV-USB 0001!");
+    EXPECT_EQ(dialog.CommandIds(), (std::vector<int>{1000, 1000, 1000}));
+}
+
+TEST_F(ComboBoxTest, AltWithDownAndKeysInAnEmptyListChangeNothing)
+{
+    HWND hCombo = dialog.Item(1029);
+    SetFocus(hCombo);
+    UserKey(hCombo, VK_DOWN, 0);
+    UserKey(hCombo, VK_END, 0);
+    Add(1029, {"19531", "9766"});
+    UserKey(hCombo, VK_DOWN, MK_ALT_KEY);
+    EXPECT_EQ(Send(1029, CB_GETCURSEL), -1);
+    EXPECT_TRUE(dialog.commands.empty());
+}
+
 }  // namespace
