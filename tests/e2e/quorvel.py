@@ -98,9 +98,27 @@ class Quorvel:
             screen.wait_until(lambda: self.text_of(control_id), lambda shown: shown == typed, STEP_TIMEOUT,
                               "edit %d showing %r" % (control_id, typed))
 
+    def settle(self):
+        """Returns once the program has handled everything before: it takes a key only
+        between commands. Tab goes on and Shift+Tab comes back, leaving the focus as it was."""
+        here = self.focused_control()
+        after = TAB_ORDER[(TAB_ORDER.index(here) + 1) % len(TAB_ORDER)]
+        self.press("Tab")
+        screen.wait_until(self.focused_control, lambda focused: focused == after, STEP_TIMEOUT,
+                          "the focus moved on to %d" % after)
+        self.press("shift+Tab")
+        screen.wait_until(self.focused_control, lambda focused: focused == here, STEP_TIMEOUT,
+                          "the focus back on %d" % here)
+
     def click_with_enter(self, control_id):
         self.tab_to(control_id)
         self.press("Return")
+
+    def choose_with_arrow(self, control_id, key, expected):
+        """Tabs to a drop list and moves its selection with an arrow key."""
+        self.tab_to(control_id)
+        self.press(key)
+        self.wait_for_text(control_id, expected)
 
     def toggle_with_space(self, control_id):
         was = self.is_checked(control_id)

@@ -56,6 +56,8 @@ class ConfigRoundTrip(QuorvelTestCase):
         self.assertLogMessages([FOUND])
         for control_id, typed in EDITED.items():
             self.app.replace_text(control_id, typed)
+        self.app.choose_with_arrow(1016, "Up", "8")
+        self.app.choose_with_arrow(1029, "Up", "610")
         self.app.toggle_with_space(INTERNAL_OSC)
         self.app.toggle_with_space(INVERTER)
         self.screenshot("edited-for-write")
@@ -67,6 +69,7 @@ class ConfigRoundTrip(QuorvelTestCase):
         for control_id, expected in DEFAULTS.items():
             self.app.wait_for_text(control_id, expected)
         self.assertFalse(self.app.is_checked(INVERTER))
+        self.assertEqual(self.app.text_of(1016), "16")
 
         self.app.click_with_enter(1014)
         self.assertLogMessages([READ_OK, WRITTEN_OK, FOUND])
@@ -74,8 +77,8 @@ class ConfigRoundTrip(QuorvelTestCase):
             self.app.wait_for_text(control_id, expected)
         self.assertEqual([self.app.is_checked(box) for box in (INTERNAL_OSC, PWM_100, INVERTER, NARROW_BAND)],
                          [True, False, True, False])
-        self.assertEqual(self.app.text_of(1016), "16")
-        self.assertEqual(self.app.text_of(1029), "330")
+        self.assertEqual(self.app.text_of(1016), "8")
+        self.assertEqual(self.app.text_of(1029), "610")
         self.screenshot("read-back")
 
 
