@@ -8,6 +8,7 @@
 
 #include "Cp936.h"
 #include "DialogFont.h"
+#include "FileChooser.h"
 #include "WidgetFactory.h"
 #include "WidgetMirror.h"
 #include "WindowState.h"
@@ -179,4 +180,17 @@ int QtDriver::MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT
 void QtDriver::MessageBeep(UINT)
 {
     QApplication::beep();
+}
+
+// Over the owner's window; a chooser without an owner goes over the active dialog.
+BOOL QtDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
+{
+    QWidget* owner = WidgetOf(lpofn->hwndOwner);
+    QWidget* over = owner != nullptr ? owner->window() : QApplication::activeWindow();
+    FileChooser chooser(*lpofn, bSave, over);
+    BOOL chosen = chooser.Run();
+    // The owner takes the keyboard back, as it does from the platform's chooser.
+    if (over != nullptr)
+        over->activateWindow();
+    return chosen;
 }

@@ -25,6 +25,7 @@ public:
     void RunModalLoop(HWND hDlg) override;
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
     void MessageBeep(UINT uType) override;
+    BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave) override;
 
     // The widget that shows hWnd, or nullptr.
     QWidget* WidgetOf(HWND hWnd) const;

@@ -41,12 +41,18 @@ std::vector<std::pair<std::string, std::string>> FileFilterPairs(LPCTSTR lpstrFi
     return pairs;
 }
 
-std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt)
+std::string DefaultExtensionOf(LPCTSTR lpstrDefExt)
 {
     if (lpstrDefExt == nullptr)
-        return path;
+        return "";
     std::string extension = lpstrDefExt;
     extension.erase(0, extension.find_first_not_of("*."));
+    return extension;
+}
+
+std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt)
+{
+    std::string extension = DefaultExtensionOf(lpstrDefExt);
     if (extension.empty() || path.empty() || path.back() == '/')
         return path;
     size_t name = path.find_last_of('/');

@@ -30,8 +30,9 @@ struct OPENFILENAME {
 BOOL GetOpenFileName(OPENFILENAME* lpofn);
 BOOL GetSaveFileName(OPENFILENAME* lpofn);
 
-// For the drivers: the (description, pattern) pairs of a filter list, and a typed
-// name with the default extension added when it has none ("*.svo" and ".svo" both
-// add ".svo").
+// For the drivers: the (description, pattern) pairs of a filter list; the extension
+// that a default extension names ("*.svo" and ".svo" both name "svo"); and a typed
+// name with that extension added when the name has none.
 std::vector<std::pair<std::string, std::string>> FileFilterPairs(LPCTSTR lpstrFilter);
+std::string DefaultExtensionOf(LPCTSTR lpstrDefExt);
 std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt);

@@ -10,14 +10,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <vector>
 
 #include "AfxWinMain.h"
+#include "FileChooserSteps.h"
 #include "QtDriver.h"
 #include "app/QuorvelDlg.h"
 
@@ -411,4 +415,33 @@ TEST_F(MainDialogOnScreen, TextTypedIntoTheDeviceListsEditFieldIsHeldByItsWindow
     });
     EXPECT_EQ(held, "USB 1");
     EXPECT_EQ(shown, QStringLiteral("USB 1"));
+}
+
+TEST_F(MainDialogOnScreen, SaveThroughTheChooserWritesTheDefaultsAndLoadBringsThemBack)
+{
+    QTemporaryDir dir;
+    QString typed = dir.filePath(QStringLiteral("servo"));  // the chooser adds ".svo"
+    QString deadBandBeforeLoad;
+    QString deadBandAfterLoad;
+    QStringList rows;
+    Run([&] {
+        WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, typed); });
+        QTest::mouseClick(WidgetOf(1037), Qt::LeftButton);
+        SetWindowText(Item(1003), "7");
+        deadBandBeforeLoad = EditText(1003);
+        WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, typed + QStringLiteral(".svo")); });
+        QTest::mouseClick(WidgetOf(1036), Qt::LeftButton);
+        deadBandAfterLoad = EditText(1003);
+        auto* log = qobject_cast<QTreeWidget*>(WidgetOf(1026));
+        for (int row = 0; row < log->topLevelItemCount(); ++row)
+            rows.append(log->topLevelItem(row)->text(1));
+    });
+    std::ifstream file((typed + QStringLiteral(".svo")).toStdString(), std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    EXPECT_EQ(bytes, std::string("\x35\x01\x00\x00\x00\x00\x00\x00\x00\x04\x02\xEF\x04\x9C\xC8\xC8\x13\x88\x27\x10\x1D"
+                                 "\x4C\x10\x00\x1D\x4C\x01\x00\x00\x00\x40\x40\x00\x00\x1F\x00\x00\x00\x00\x00\x00",
+                                 41));
+    EXPECT_EQ(deadBandBeforeLoad, QStringLiteral("7"));
+    EXPECT_EQ(deadBandAfterLoad, QStringLiteral("3.2"));
+    EXPECT_EQ(rows, (QStringList{QString::fromUtf8("文件载入成功"), QString::fromUtf8("文件保存成功")}));
 }

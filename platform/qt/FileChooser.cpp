@@ -1,0 +1,112 @@
+#include "FileChooser.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QTimer>
+#include <cstring>
+
+#include "Cp936.h"
+#include "codepage.h"
+
+namespace {
+
+// A lead byte with nothing after it: no file name of code page 936 ends so.
+constexpr char LONE_LEAD_BYTE = '\x81';
+
+// The name filters of a pattern list such as "*.svo;*.bin". The platform's "*.*"
+// takes every file, a name without a dot too.
+QStringList NameFiltersOf(const std::string& patterns)
+{
+    QStringList filters;
+    for (const QString& pattern : FromCp936(patterns).split(u';', Qt::SkipEmptyParts)) {
+        QString trimmed = pattern.trimmed();
+        filters.append(trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    return filters;
+}
+
+}  // namespace
+
+FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
+    : m_ofn(ofn), m_dialog(owner), m_types(FileFilterPairs(ofn.lpstrFilter))
+{
+    m_dialog.setOption(QFileDialog::DontUseNativeDialog);
+    m_dialog.setAcceptMode(bSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // No file or folder has to exist: a name that cannot be opened fails in the file
+    // layer, which says why.
+    m_dialog.setFileMode(QFileDialog::AnyFile);
+    m_dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn.Flags & OFN_OVERWRITEPROMPT));
+    // Qt adds it as WithDefaultExtension does, to a name without a dot, and before it
+    // asks about replacing, so that it asks about the file that would be written.
+    m_dialog.setDefaultSuffix(FromCp936(DefaultExtensionOf(ofn.lpstrDefExt)));
+    OfferFileTypes();
+    if (ofn.lpstrFile[0] != '\0')
+        m_dialog.selectFile(FromCp936(ofn.lpstrFile));
+}
+
+// Each type is shown under its description exactly as given, and filters by its own
+// pattern, not by whatever the description's brackets say.
+void FileChooser::OfferFileTypes()
+{
+    QStringList descriptions;
+    for (const auto& [description, pattern] : m_types) {
+        if (!pattern.empty())
+            descriptions.append(FromCp936(description));
+    }
+    if (descriptions.isEmpty())
+        return;
+    m_dialog.setNameFilters(descriptions);
+    // Qt shows a filter with its runs of blanks made one; show each as it was given.
+    if (auto* types = m_dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        for (int type = 0; type < types->count() && type < descriptions.size(); ++type)
+            types->setItemText(type, descriptions[type]);
+    }
+    QObject::connect(&m_dialog, &QFileDialog::filterSelected, &m_dialog,
+                     [this](const QString& description) { FilterByType(description); });
+    FilterByType(descriptions.first());
+}
+
+void FileChooser::FilterByType(const QString& description)
+{
+    auto* model = m_dialog.findChild<QFileSystemModel*>();
+    if (model == nullptr)
+        return;
+    for (const auto& [typeDescription, pattern] : m_types) {
+        if (FromCp936(typeDescription) == description) {
+            model->setNameFilters(NameFiltersOf(pattern));
+            return;
+        }
+    }
+}
+
+BOOL FileChooser::Run()
+{
+    // The chooser takes the keyboard as soon as it shows, as the platform's does, also
+    // where no window manager activates new windows.
+    QTimer::singleShot(0, &m_dialog, [this] { m_dialog.activateWindow(); });
+    if (m_dialog.exec() != QDialog::Accepted || m_dialog.selectedFiles().isEmpty())
+        return FALSE;
+    return TakePath(m_dialog.selectedFiles().first());
+}
+
+// A path that does not fit the caller's buffer is not chosen.
+BOOL FileChooser::TakePath(const QString& path)
+{
+    std::string bytes = ChosenPathBytes(path);
+    if (bytes.size() >= m_ofn.nMaxFile)
+        return FALSE;
+    std::memcpy(m_ofn.lpstrFile, bytes.c_str(), bytes.size() + 1);
+    return TRUE;
+}
+
+// Such a path is still handed back rather than refused here: the program then shows
+// the file layer's message that the path is invalid, naming it as near as the code
+// page can, so the user learns why nothing was read or written. Dropping the
+// characters instead could name another file, which might exist and be overwritten.
+std::string ChosenPathBytes(const QString& path)
+{
+    QByteArray utf8 = path.toUtf8();
+    if (std::optional<std::string> bytes = Utf8ToCodePage936(std::string_view(utf8.constData(), utf8.size())))
+        return *bytes;
+    return ToCp936(path) + LONE_LEAD_BYTE;
+}

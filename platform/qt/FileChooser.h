@@ -1,0 +1,34 @@
+// The common file chooser on screen: Qt's own file dialog (the same under any display),
+// offering the filter list's file types under their descriptions, adding the default
+// extension to a typed name and asking before a save replaces a file.
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "commdlg.h"
+
+class FileChooser {
+public:
+    // The chooser that ofn describes, an open one or a save one, over owner.
+    FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner);
+
+    // Runs the chooser modally; TRUE with the path in lpstrFile when one was chosen.
+    BOOL Run();
+
+private:
+    void OfferFileTypes();
+    void FilterByType(const QString& description);
+    BOOL TakePath(const QString& path);
+
+    OPENFILENAME& m_ofn;
+    QFileDialog m_dialog;
+    std::vector<std::pair<std::string, std::string>> m_types;
+};
+
+// A chosen path as code-page-936 bytes. A path that the code page cannot hold ends
+// in a lone lead byte, which the file layer refuses as a bad path.
+std::string ChosenPathBytes(const QString& path);
