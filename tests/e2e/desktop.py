@@ -15,9 +15,9 @@ SCREEN = "1024x768x24"
 START_TIMEOUT = 10.0
 
 
-def start_process(command, env=None, pass_fds=(), quiet=False):
+def start_process(command, env=None, pass_fds=(), quiet=False, cwd=None):
     """Starts a command in a process group of its own, so that what it starts ends with it."""
-    return subprocess.Popen(command, env=env, pass_fds=pass_fds, start_new_session=True,
+    return subprocess.Popen(command, env=env, pass_fds=pass_fds, start_new_session=True, cwd=cwd,
                             stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL if quiet else None)
 
 
@@ -98,6 +98,10 @@ class Desktop:
         env["XDG_RUNTIME_DIR"] = self._runtime_dir()
         return env
 
+    def working_dir(self):
+        """A folder of the desktop's own for the programs shown on it to start in."""
+        return os.path.join(self._home, "home")
+
     def screenshot(self, name):
         """Keeps a picture of the whole screen as <name>.png in the screenshot folder."""
         os.makedirs(self.screenshot_dir, exist_ok=True)
@@ -114,6 +118,7 @@ class Desktop:
         self._frame_dir = os.path.join(self._home, "frame")
         os.mkdir(self._frame_dir, 0o700)
         os.mkdir(self._runtime_dir(), 0o700)
+        os.mkdir(self.working_dir(), 0o700)
         read_fd, write_fd = os.pipe()
         try:
             self._x_server = start_process(

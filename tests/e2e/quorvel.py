@@ -46,7 +46,8 @@ class Quorvel:
         env = self._desktop.environment()
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        self._process = desktop.start_process([executable()], env=env)
+        # Started in a folder of its own, where its file choosers open.
+        self._process = desktop.start_process([executable()], env=env, cwd=self._desktop.working_dir())
         self._dialog = screen.wait_until(self._find_dialog, lambda dialog: dialog is not None, START_TIMEOUT,
                                          "the Quorvel dialog with its controls")
         self._controls = self._map_controls(self._dialog)
