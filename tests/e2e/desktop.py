@@ -16,9 +16,11 @@ START_TIMEOUT = 10.0
 
 
 def start_process(command, env=None, pass_fds=(), quiet=False, cwd=None):
-    """Starts a command in a process group of its own, so that what it starts ends with it."""
-    return subprocess.Popen(command, env=env, pass_fds=pass_fds, start_new_session=True, cwd=cwd,
-                            stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL if quiet else None)
+    """Starts a command in a process group of its own, so that what it starts ends with it.
+    Should the test process itself be killed (a time-out), the command gets SIGTERM."""
+    return subprocess.Popen(["setpriv", "--pdeathsig", "TERM", "--"] + command, env=env, pass_fds=pass_fds,
+                            start_new_session=True, cwd=cwd, stdin=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL if quiet else None)
 
 
 def end_process(process, timeout=5.0):
