@@ -72,6 +72,18 @@ class Save(FileTestCase):
         self.assertLogMessages([SAVED])
         self.assertEqual(self.read_file("defaults.svo"), DEFAULT_FILE)
 
+    def test_save_writes_each_checked_box_and_the_halved_limits(self):
+        for box in (1027, 1033, 1034, 1035):
+            self.app.toggle_with_space(box)
+        self.app.wait_for_text(1008, "500")
+        self.save_as("boxes.svo")
+        self.assertLogMessages([SAVED])
+        expected = bytearray(DEFAULT_FILE)
+        expected[8] = 0x80
+        expected[9] = 0x04 | 0x01 | 0x08
+        expected[16:22] = bytes.fromhex("09 C4 13 88 0E A6")
+        self.assertEqual(self.read_file("boxes.svo"), bytes(expected))
+
     def test_cancelling_the_chooser_writes_nothing_and_logs_nothing(self):
         self.app.click_with_enter(SAVE)
         self.app.cancel_file_chooser()
