@@ -8,9 +8,9 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev qt6-qpa-plugins
   fonts-wine fonts-wqy-microhei
-  gcovr
-  xvfb libxcb1-dev libxcb-damage0-dev
-  clang libclang-rt-dev
+  gcovr clang libclang-rt-dev
+  xvfb xdotool libxcb1-dev libxcb-damage0-dev
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 missing=()
