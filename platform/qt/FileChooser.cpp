@@ -1,7 +1,6 @@
 #include "FileChooser.h"
 
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QTimer>
 #include <cstring>
 
@@ -44,38 +43,26 @@ FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
         m_dialog.selectFile(FromCp936(ofn.lpstrFile));
 }
 
-// Each type is shown under its description exactly as given, and filters by its own
-// pattern, not by whatever the description's brackets say.
+// Each type is shown under its description exactly as given and filters by its own
+// pattern, not by whatever the description's brackets say. Qt is handed only the
+// patterns: it would squeeze the runs of blanks in a description, and on Save it puts
+// a type's extension on the typed name, which for "*.*" would make "a.svo" into "a.*".
 void FileChooser::OfferFileTypes()
 {
     QStringList descriptions;
+    QStringList patterns;
     for (const auto& [description, pattern] : m_types) {
-        if (!pattern.empty())
-            descriptions.append(FromCp936(description));
+        if (pattern.empty())
+            continue;
+        descriptions.append(FromCp936(description));
+        patterns.append(u'(' + NameFiltersOf(pattern).join(u' ') + u')');
     }
     if (descriptions.isEmpty())
         return;
-    m_dialog.setNameFilters(descriptions);
-    // Qt shows a filter with its runs of blanks made one; show each as it was given.
+    m_dialog.setNameFilters(patterns);
     if (auto* types = m_dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
         for (int type = 0; type < types->count() && type < descriptions.size(); ++type)
             types->setItemText(type, descriptions[type]);
-    }
-    QObject::connect(&m_dialog, &QFileDialog::filterSelected, &m_dialog,
-                     [this](const QString& description) { FilterByType(description); });
-    FilterByType(descriptions.first());
-}
-
-void FileChooser::FilterByType(const QString& description)
-{
-    auto* model = m_dialog.findChild<QFileSystemModel*>();
-    if (model == nullptr)
-        return;
-    for (const auto& [typeDescription, pattern] : m_types) {
-        if (FromCp936(typeDescription) == description) {
-            model->setNameFilters(NameFiltersOf(pattern));
-            return;
-        }
     }
 }
 

@@ -21,7 +21,6 @@ public:
 
 private:
     void OfferFileTypes();
-    void FilterByType(const QString& description);
     BOOL TakePath(const QString& path);
 
     OPENFILENAME& m_ofn;

@@ -108,6 +108,26 @@ TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTh
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
 }
 
+TEST_F(FileChooserOnScreen, ChoosingAnotherTypeOnSaveKeepsTheTypedName)
+{
+    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    QString afterAllFiles;
+    QString afterServoFiles;
+    WhenShown<QFileDialog>([&](QFileDialog* chooser) {
+        auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        NameFieldOf(chooser)->setText(QStringLiteral("a.svo"));
+        for (int type : {1, 0}) {
+            types->setCurrentIndex(type);
+            emit types->activated(type);
+            (type == 1 ? afterAllFiles : afterServoFiles) = NameFieldOf(chooser)->text();
+        }
+        chooser->reject();
+    });
+    EXPECT_FALSE(driver.ChooseFile(&ofn, TRUE));
+    EXPECT_EQ(afterAllFiles, QStringLiteral("a.svo"));
+    EXPECT_EQ(afterServoFiles, QStringLiteral("a.svo"));
+}
+
 TEST_F(FileChooserOnScreen, ANameTypedWithoutAnExtensionGetsTheDefaultOneAndOneWithADotKeepsItsOwn)
 {
     OPENFILENAME load = Chooser(kLoadFilter, "*.svo", 0x110006);
