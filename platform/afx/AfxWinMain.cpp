@@ -1,13 +1,12 @@
 #include "AfxWinMain.h"
 
-#include <cerrno>
-#include <iconv.h>
 #include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "CWinApp.h"
+#include "codepage.h"
 
 namespace {
 
@@ -22,37 +21,6 @@ std::string ExecutablePath()
     return std::string(buffer.data(), static_cast<size_t>(length));
 }
 
-// File names are UTF-8; the program's texts are code page 936. A character that the
-// code page lacks becomes '?'.
-std::string Utf8ToCodePage936(const std::string& utf8)
-{
-    iconv_t cd = iconv_open("CP936", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return utf8;
-    std::string result;
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    while (inLeft > 0) {
-        char buffer[256];
-        char* out = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t converted = iconv(cd, &in, &inLeft, &out, &outLeft);
-        result.append(buffer, static_cast<size_t>(out - buffer));
-        if (converted == static_cast<size_t>(-1) && errno != E2BIG) {
-            // Skip one unconvertible or broken byte sequence: the rest of this character.
-            result += '?';
-            ++in;
-            --inLeft;
-            while (inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
-                ++in;
-                --inLeft;
-            }
-        }
-    }
-    iconv_close(cd);
-    return result;
-}
-
 }  // namespace
 
 CString AfxAppNameFromPath(LPCTSTR lpszUtf8Path)
@@ -64,7 +32,9 @@ CString AfxAppNameFromPath(LPCTSTR lpszUtf8Path)
     size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0)
         name.erase(dot);
-    return CString(Utf8ToCodePage936(name).c_str());
+    // File names are UTF-8; the program's texts are code page 936: a character that
+    // the code page lacks becomes '?'.
+    return CString(Utf8ToCodePage936Lossy(name).c_str());
 }
 
 BOOL AfxWinInit()

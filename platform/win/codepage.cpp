@@ -1,47 +1,103 @@
 #include "codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
-#include <vector>
 
 namespace {
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view text)
-{
-    iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
+const char UTF8_REPLACEMENT_CHARACTER[] = "\xEF\xBF\xBD";
 
-    std::vector<char> input(text.begin(), text.end());
-    std::string output;
-    char* in = input.data();
-    size_t inLeft = input.size();
-    bool ok = true;
-    while (inLeft > 0) {
-        char chunk[256];
-        char* out = chunk;
-        size_t outLeft = sizeof chunk;
-        size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        output.append(chunk, static_cast<size_t>(out - chunk));
-        if (result == static_cast<size_t>(-1) && errno != E2BIG) {
-            ok = false;  // an invalid or incomplete sequence
-            break;
-        }
+// One iconv conversion, opened once for many pieces.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (IsOpen())
+            iconv_close(m_cd);
     }
-    iconv_close(converter);
-    if (!ok)
-        return std::nullopt;
-    return output;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts a piece whole; nothing when the converter refuses any of it.
+    std::optional<std::string> Convert(std::string_view in)
+    {
+        if (!IsOpen())
+            return std::nullopt;
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        std::string out;
+        char* inPtr = const_cast<char*>(in.data());
+        size_t inLeft = in.size();
+        while (inLeft > 0) {
+            char chunk[256];
+            char* outPtr = chunk;
+            size_t outLeft = sizeof chunk;
+            size_t result = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
+            out.append(chunk, static_cast<size_t>(outPtr - chunk));
+            if (result == static_cast<size_t>(-1) && errno != E2BIG)
+                return std::nullopt;  // an invalid or incomplete sequence
+        }
+        return out;
+    }
+
+private:
+    bool IsOpen() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t m_cd;
+};
+
+// The length in bytes of the UTF-8 sequence that text[at] opens; a byte that opens
+// none counts alone.
+size_t Utf8SequenceLength(std::string_view text, size_t at)
+{
+    unsigned char lead = static_cast<unsigned char>(text[at]);
+    size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
+    return std::min(length, text.size() - at);
+}
+
+// Converts piece by piece, where lengthAt gives each piece's length.
+template <class LengthAt>
+std::string ConvertEachPiece(Converter& converter, std::string_view text, LengthAt lengthAt, std::string_view replacement)
+{
+    std::string out;
+    for (size_t at = 0; at < text.size();) {
+        size_t length = lengthAt(text, at);
+        std::optional<std::string> piece = converter.Convert(text.substr(at, length));
+        out += piece ? *piece : std::string(replacement);
+        at += length;
+    }
+    return out;
 }
 
 }  // namespace
 
+size_t CodePage936CharLength(std::string_view text, size_t at)
+{
+    unsigned char byte = static_cast<unsigned char>(text[at]);
+    return byte >= 0x81 && byte <= 0xFE && at + 1 < text.size() ? 2 : 1;
+}
+
 std::optional<std::string> CodePage936ToUtf8(std::string_view text)
 {
-    return Convert("UTF-8", "CP936", text);
+    Converter converter("UTF-8", "CP936");
+    return converter.Convert(text);
 }
 
 std::optional<std::string> Utf8ToCodePage936(std::string_view text)
 {
-    return Convert("CP936", "UTF-8", text);
+    Converter converter("CP936", "UTF-8");
+    return converter.Convert(text);
+}
+
+std::string CodePage936ToUtf8Lossy(std::string_view text)
+{
+    Converter converter("UTF-8", "CP936");
+    return ConvertEachPiece(converter, text, CodePage936CharLength, UTF8_REPLACEMENT_CHARACTER);
+}
+
+std::string Utf8ToCodePage936Lossy(std::string_view text)
+{
+    Converter converter("CP936", "UTF-8");
+    return ConvertEachPiece(converter, text, Utf8SequenceLength, "?");
 }

@@ -83,7 +83,7 @@ TEST_F(DecimalEntryFilterTest, SecondPointGoesBeforeAnyOtherOffendingByte)
 TEST_F(DecimalEntryFilterTest, DoubleByteCharacterGoesInTwoRunsLeadByteFirst)
 {
     Run([&] {
-        // "数" is D7 BD... in code page 936: the lead byte goes, its trail byte stays
+        // "数" is CA FD in code page 936: the lead byte goes, its trail byte stays
         // alone for one run.
         EXPECT_EQ(PasteAndWatch("7数"), (std::vector<std::string>{"7数", std::string("7") + std::string("数").substr(1), "7"}));
         // A full-width digit one is not a digit.
