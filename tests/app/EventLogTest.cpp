@@ -7,21 +7,9 @@
 #include "app/LogMessages.h"
 #include "app/QuorvelDlg.h"
 #include "support/DialogControls.h"
+#include "support/Hex.h"
 
 namespace {
-
-std::string Hex(LPCTSTR text)
-{
-    std::string hex;
-    for (const char* p = text; *p != '\0'; ++p) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned char>(*p));
-        hex += byte;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
 
 class EventLogTest : public ::testing::Test {
 protected:

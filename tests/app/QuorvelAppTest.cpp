@@ -14,21 +14,9 @@
 #include "input.h"
 #include "res/resource.h"
 #include "support/ModalTestDriver.h"
+#include "support/Hex.h"
 
 namespace {
-
-std::string Hex(LPCTSTR text)
-{
-    std::string hex;
-    for (const char* p = text; *p != '\0'; ++p) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02X ", static_cast<unsigned char>(*p));
-        hex += byte;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
 
 // A directory of its own for one test, removed with what is in it.
 class TemporaryDirectory {

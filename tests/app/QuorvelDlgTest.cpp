@@ -8,21 +8,9 @@
 #include "app/QuorvelDlg.h"
 #include "input.h"
 #include "support/ModalTestDriver.h"
+#include "support/Hex.h"
 
 namespace {
-
-std::string Hex(const std::string& text)
-{
-    std::string hex;
-    for (unsigned char c : text) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02X ", c);
-        hex += byte;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
 
 const char INTEGER_MESSAGE[] = "C7 EB CA E4 C8 EB D2 BB B8 F6 D5 FB CA FD A1 A3";  // 请输入一个整数。
 const char NUMBER_MESSAGE[] = "C7 EB CA E4 C8 EB D2 BB B8 F6 CA FD D7 D6 A1 A3";   // 请输入一个数字。

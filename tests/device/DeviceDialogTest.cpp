@@ -1,20 +1,5 @@
 #include "device/DeviceDialogTest.h"
 
-#include <cstdio>
-
-std::string Hex(const Bytes& bytes)
-{
-    std::string hex;
-    for (BYTE byte : bytes) {
-        char text[4];
-        std::snprintf(text, sizeof text, "%02X ", byte);
-        hex += text;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
-
 Bytes Slice(const Bytes& bytes, size_t from, size_t to)
 {
     return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.begin() + static_cast<std::ptrdiff_t>(to));

@@ -12,11 +12,11 @@
 #include "app/QuorvelDlg.h"
 #include "device/ScriptedBridge.h"
 #include "support/ModalTestDriver.h"
+#include "support/Hex.h"
 
 using Bytes = std::vector<BYTE>;
 using Lines = std::vector<std::string>;
 
-std::string Hex(const Bytes& bytes);
 Bytes Slice(const Bytes& bytes, size_t from, size_t to);
 
 class OpenDialogTest : public ::testing::Test {

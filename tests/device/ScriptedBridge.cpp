@@ -5,25 +5,9 @@
 #include <cstring>
 
 #include "device/UsbBridgeImports.h"
+#include "support/Hex.h"
 
 ScriptedBridge* ScriptedBridge::s_active = nullptr;
-
-namespace {
-
-std::string Hex(const std::vector<BYTE>& bytes)
-{
-    std::string hex;
-    for (BYTE byte : bytes) {
-        char text[4];
-        std::snprintf(text, sizeof text, "%02X ", byte);
-        hex += text;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
-
-}  // namespace
 
 ScriptedBridge::ScriptedBridge(std::set<WORD> missingOrdinals)
 {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "dlgtemplate.h"
 #include "res/resource.h"
 #include "resources.h"
+#include "support/Hex.h"
 
 namespace {
 
@@ -21,23 +24,12 @@ std::vector<BYTE> ResourceBytes(LPCTSTR type, WORD id)
     return std::vector<BYTE>(p, p + SizeofResource(hInst, hResource));
 }
 
-std::string Hex(const std::vector<BYTE>& bytes, size_t first, size_t count)
+std::string HexRange(const std::vector<BYTE>& bytes, size_t first, size_t count)
 {
-    std::string hex;
-    for (size_t i = first; i < first + count && i < bytes.size(); ++i) {
-        char byte[4];
-        std::snprintf(byte, sizeof byte, "%02X ", bytes[i]);
-        hex += byte;
-    }
-    if (!hex.empty())
-        hex.pop_back();
-    return hex;
-}
-
-std::string Hex(LPCTSTR text)
-{
-    std::string s(text);
-    return Hex(std::vector<BYTE>(s.begin(), s.end()), 0, s.size());
+    first = std::min(first, bytes.size());
+    count = std::min(count, bytes.size() - first);
+    return Hex(std::vector<BYTE>(bytes.begin() + static_cast<std::ptrdiff_t>(first),
+                                 bytes.begin() + static_cast<std::ptrdiff_t>(first + count)));
 }
 
 const DLGTEMPLATE_QV& MainDialog()
@@ -115,10 +107,10 @@ TEST(MainDialogInit, RecordsAddEachItemToItsListAndEndWithAZeroWord)
     // 6 stretcher items and 33 frequencies: 39 headers of 8 bytes, the strings with
     // their zeros, and the closing word.
     ASSERT_EQ(bytes.size(), 39u * 8 + (4 * 1 + 2 * 2) + (1 * 5 + 18 * 4 + 14 * 3) + 39 + 2);
-    EXPECT_EQ(Hex(bytes, 0, 10), "F8 03 43 01 02 00 00 00 31 00");            // 1016: "1"
-    EXPECT_EQ(Hex(bytes, 40, 11), "F8 03 43 01 03 00 00 00 31 36 00");        // 1016: "16"
-    EXPECT_EQ(Hex(bytes, 62, 14), "05 04 43 01 06 00 00 00 31 39 35 33 31 00");  // 1029: "19531"
-    EXPECT_EQ(Hex(bytes, bytes.size() - 14, 14), "05 04 43 01 04 00 00 00 33 33 30 00 00 00");  // "330", end
+    EXPECT_EQ(HexRange(bytes, 0, 10), "F8 03 43 01 02 00 00 00 31 00");            // 1016: "1"
+    EXPECT_EQ(HexRange(bytes, 40, 11), "F8 03 43 01 03 00 00 00 31 36 00");        // 1016: "16"
+    EXPECT_EQ(HexRange(bytes, 62, 14), "05 04 43 01 06 00 00 00 31 39 35 33 31 00");  // 1029: "19531"
+    EXPECT_EQ(HexRange(bytes, bytes.size() - 14, 14), "05 04 43 01 04 00 00 00 33 33 30 00 00 00");  // "330", end
 }
 
 TEST(StringTable, HoldsTheThreeDataExchangeMessages)
@@ -147,12 +139,12 @@ TEST(IconGroup, HoldsNineImagesAt48And32And16PixelsIn4And8And24BitColour)
 {
     std::vector<BYTE> ico = ResourceBytes(RT_GROUP_ICON, IDR_MAINFRAME);
     ASSERT_GE(ico.size(), 6u + 9 * 16);
-    EXPECT_EQ(Hex(ico, 0, 6), "00 00 01 00 09 00");
+    EXPECT_EQ(HexRange(ico, 0, 6), "00 00 01 00 09 00");
     const std::vector<std::string> entries = {"30 30 10 00 01 00 04 00", "30 30 00 00 01 00 08 00", "30 30 00 00 01 00 18 00",
                                               "20 20 10 00 01 00 04 00", "20 20 00 00 01 00 08 00", "20 20 00 00 01 00 18 00",
                                               "10 10 10 00 01 00 04 00", "10 10 00 00 01 00 08 00", "10 10 00 00 01 00 18 00"};
     for (size_t i = 0; i < entries.size(); ++i)
-        EXPECT_EQ(Hex(ico, 6 + 16 * i, 8), entries[i]) << "image " << i;
+        EXPECT_EQ(HexRange(ico, 6 + 16 * i, 8), entries[i]) << "image " << i;
 }
 
 }  // namespace
