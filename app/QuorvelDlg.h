@@ -81,4 +81,7 @@ public:
 
 private:
     void FilterDecimalEntry(int nID);
+    BOOL StartEepromCommand(BYTE* msg, BYTE* ret, LPCTSTR lpszFrameFailed, DWORD* pdwBytesWritten,
+                            DWORD* pdwBytesRead);
+    void EndEepromCommand(LPCTSTR lpszOutcome);
 };

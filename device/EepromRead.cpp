@@ -8,60 +8,30 @@ void CQuorvelDlg::OnBnClickedReadConfig()
     DWORD dwBytesRead = 0;
     UpdateData(TRUE);
 
-    CComboBox* pDeviceList = static_cast<CComboBox*>(GetDlgItem(IDC_DEVICE_LIST));
-    BYTE* cursor = m_eeprom;
-
-    if (OpenDevice(SelectedDeviceIndex(pDeviceList), &m_hDevice) != USB_OK) {
-        AddLogMessage(LOG_CANNOT_CONNECT);
-        return;
-    }
-
     BYTE msg[3] = {EEPROM_CMD_READ, 0x00, static_cast<BYTE>(m_nEepromLen & 0xFF)};
-    if (!WriteWithTimeout(msg, 3, &dwBytesWritten, EEPROM_WRITE_TIMEOUT)) {
-        AddLogMessage(LOG_READ_COMMAND_FAILED);
-        CloseDevice(m_hDevice);
-        return;
-    }
-
     BYTE ret[3] = {};
-    if (!ReadWithTimeout(ret, 2, &dwBytesRead, EEPROM_READ_TIMEOUT)) {
-        AddLogMessage(LOG_COMMAND_REPLY_TIMEOUT);
-        CloseDevice(m_hDevice);
+    if (!StartEepromCommand(msg, ret, LOG_READ_COMMAND_FAILED, &dwBytesWritten, &dwBytesRead))
         return;
-    }
 
     // The controller says how much it sends, at most 255 bytes: m_eeprom has room.
     DWORD nLength = ret[1];
     DWORD nPieces = EepromPieceCount(nLength);
     DWORD nCount = 0;
+    BYTE* cursor = m_eeprom;
     for (DWORD nPiece = 0; nPiece < nPieces; ++nPiece) {
-        if (nLength - nCount > EEPROM_PIECE_SIZE) {
-            if (!ReadWithTimeout(cursor, EEPROM_PIECE_SIZE, &dwBytesRead, EEPROM_READ_TIMEOUT)) {
-                AddLogMessage(LOG_DATA_READ_TIMEOUT);
-                CloseDevice(m_hDevice);
-                return;
-            }
-            nCount += EEPROM_PIECE_SIZE;
-            EepromStoreCount(msg, nCount);
-            if (!WriteWithTimeout(msg, 2, &dwBytesWritten, EEPROM_WRITE_TIMEOUT)) {
-                AddLogMessage(LOG_ACK_TIMEOUT_READ_OUT);
-                CloseDevice(m_hDevice);
-                return;
-            }
-            cursor += EEPROM_PIECE_SIZE;
-        } else {
-            if (!ReadWithTimeout(cursor, nLength - nCount, &dwBytesRead, EEPROM_READ_TIMEOUT)) {
-                AddLogMessage(LOG_DATA_READ_TIMEOUT);
-                CloseDevice(m_hDevice);
-                return;
-            }
-            EepromStoreCount(msg, nLength);
-            if (!WriteWithTimeout(msg, 2, &dwBytesWritten, EEPROM_WRITE_TIMEOUT)) {
-                AddLogMessage(LOG_ACK_TIMEOUT_READ_IN);
-                CloseDevice(m_hDevice);
-                return;
-            }
+        bool bLastPiece = nLength - nCount <= EEPROM_PIECE_SIZE;
+        DWORD nPieceLen = bLastPiece ? nLength - nCount : EEPROM_PIECE_SIZE;
+        if (!ReadWithTimeout(cursor, nPieceLen, &dwBytesRead, EEPROM_READ_TIMEOUT)) {
+            EndEepromCommand(LOG_DATA_READ_TIMEOUT);
+            return;
         }
+        nCount += nPieceLen;
+        EepromStoreCount(msg, nCount);
+        if (!WriteWithTimeout(msg, 2, &dwBytesWritten, EEPROM_WRITE_TIMEOUT)) {
+            EndEepromCommand(bLastPiece ? LOG_ACK_TIMEOUT_READ_IN : LOG_ACK_TIMEOUT_READ_OUT);
+            return;
+        }
+        cursor += nPieceLen;
     }
 
     AddLogMessage(LOG_READ_SUCCESS);
