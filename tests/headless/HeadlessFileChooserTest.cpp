@@ -58,13 +58,23 @@ TEST(HeadlessFileChooser, SavingOverAnExistingFileIsConfirmed)
     unlink(existing);
 }
 
-TEST(HeadlessFileChooser, APathLongerThanTheBufferIsNotChosen)
+TEST(HeadlessFileChooser, APathThatLeavesNoRoomForItsEndIsRefusedWithAMessageAndTheNextAnswerTaken)
 {
     HeadlessDriver driver;
-    driver.AnswerFileChooser("/tmp/a-rather-long-name.svo");
-    char path[8] = "";
+    driver.AnswerFileChooser("/tmp/abcdefg.svo");   // 17 bytes with its end
+    driver.AnswerFileChooser("/tmp/abcdef.svo");    // 16
+    driver.AnswerFileChooser("/tmp/abcdefgh.svo");  // 18, then the queue is empty
+    char path[16] = "";
+    ASSERT_TRUE(Choose(TRUE, path, sizeof path));
+    EXPECT_STREQ(path, "/tmp/abcdef.svo");
     EXPECT_FALSE(Choose(FALSE, path, sizeof path));
-    EXPECT_STREQ(path, "");
+
+    EXPECT_EQ(driver.FileChoosers().size(), 2u);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[0].caption, "Save As");
+    EXPECT_EQ(driver.MessageBoxes()[0].text, "/tmp/abcdefg.svo\nThis path is too long.\nPlease choose a shorter one.");
+    EXPECT_EQ(driver.MessageBoxes()[1].caption, "Open");
+    EXPECT_EQ(driver.MessageBoxes()[1].text, "/tmp/abcdefgh.svo\nThis path is too long.\nPlease choose a shorter one.");
 }
 
 }  // namespace

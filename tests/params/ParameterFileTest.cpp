@@ -204,6 +204,33 @@ TEST_F(ParameterFileTest, SaveOverAPipeIsRefusedNamingItAndLeavesThePipe)
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"pipe.svo"});
 }
 
+TEST_F(ParameterFileTest, APathTooLongForTheChooserIsRefusedNamingItAndNeverTakenAsCancel)
+{
+    // 4096 bytes with the extension: one more than the chooser's buffer holds.
+    std::string tooLong = PathOf(std::string(4091 - folder.Path().size(), 'a'));
+    Run([&] {
+        driver.AnswerFileChooser(tooLong);
+        driver.AnswerFileChooser(PathOf("servo.svo"));
+        Click(IDC_SAVE);
+        driver.AnswerFileChooser(tooLong);
+        driver.CancelFileChooser();
+        Click(IDC_LOAD);
+
+        ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+        const auto& onSave = driver.MessageBoxes()[0];
+        EXPECT_EQ(onSave.caption, "Save As");
+        // Named by its first 30 bytes and its last 60.
+        EXPECT_EQ(onSave.text, folder.Path() + "/aaaaa..." + std::string(56, 'a') +
+                                   ".svo\nThis path is too long.\nPlease choose a shorter one.");
+        EXPECT_EQ(onSave.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(driver.MessageBoxes()[1].caption, "Open");
+        // Save went on with the name chosen next; Load was cancelled after the refusal.
+        ASSERT_EQ(LogRows(), 1);
+        EXPECT_EQ(LogMessage(0), LOG_FILE_SAVED);
+    });
+    EXPECT_EQ(ReadFile("servo.svo"), DEFAULT_VALUES_SAVED);
+}
+
 TEST_F(ParameterFileTest, CancelledSaveStillEncodesTheDialogValues)
 {
     WriteFile("ten.svo", DEFAULT_BLOCK.substr(0, 10));
