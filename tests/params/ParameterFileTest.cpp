@@ -189,21 +189,6 @@ TEST_F(ParameterFileTest, SaveWhoseWritesAllFailKeepsTheOldFileLeavesNoNewOneAnd
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.svo"});
 }
 
-TEST_F(ParameterFileTest, SaveOverAPipeIsRefusedNamingItAndLeavesThePipe)
-{
-    ASSERT_EQ(mkfifo(PathOf("pipe.svo").c_str(), 0600), 0);
-    Run([&] {
-        Save("pipe.svo");
-        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
-        EXPECT_EQ(driver.MessageBoxes()[0].text, PathOf("pipe.svo") + " 不是一个普通文件。");
-        EXPECT_EQ(LogRows(), 0);
-    });
-    struct stat info {};
-    ASSERT_EQ(lstat(PathOf("pipe.svo").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"pipe.svo"});
-}
-
 TEST_F(ParameterFileTest, APathTooLongForTheChooserIsRefusedNamingItAndNeverTakenAsCancel)
 {
     // 4096 bytes with the extension: one more than the chooser's buffer holds.

@@ -9,12 +9,22 @@
 
 class NoWriteSucceeds {
 public:
-    NoWriteSucceeds();
-    ~NoWriteSucceeds();
+    // Only the soft limit goes down, so that it can come back up.
+    NoWriteSucceeds() : m_handler(signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        rlimit none{0, m_limit.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoWriteSucceeds()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_limit);
+        signal(SIGXFSZ, m_handler);
+    }
     NoWriteSucceeds(const NoWriteSucceeds&) = delete;
     NoWriteSucceeds& operator=(const NoWriteSucceeds&) = delete;
 
 private:
     rlimit m_limit{};
-    void (*m_handler)(int) = SIG_DFL;
+    void (*m_handler)(int);
 };
