@@ -13,7 +13,7 @@ seconds=${2:-5}
 "$PWD/scripts/install-deps.sh"
 
 build=build-bench
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BENCHMARK=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON -DQUORVEL_BENCHMARK=ON >/dev/null
 cmake --build "$build" --target Quorvel quorvel_bare_dialog quorvel_startup_benchmark \
   quorvel_roundtrip_benchmark >&2
 

@@ -12,6 +12,6 @@ if [ "${1:-}" = "--sanitize" ]; then
   build=build-sanitize
   options=(-DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
 fi
-cmake -S . -B "$build" -G Ninja "${options[@]}" >/dev/null
+cmake -S . -B "$build" -G Ninja -DQUORVEL_WERROR=ON "${options[@]}" >/dev/null
 cmake --build "$build" >&2
 echo "$build"

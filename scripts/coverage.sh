@@ -10,7 +10,7 @@ build=build-coverage
 folders=(params device app)
 minimum=90
 
-cmake -S . -B "$build" -G Ninja -DQUORVEL_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B "$build" -G Ninja -DQUORVEL_WERROR=ON -DQUORVEL_COVERAGE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" >&2
 # Counts of an earlier run would add to this one's.
 find "$build" -name '*.gcda' -delete

@@ -15,7 +15,7 @@ targets=(LoadFileFuzzer ParameterBlockFuzzer NumberTextFuzzer FieldTextsFuzzer D
 "$PWD/scripts/install-deps.sh"
 
 build="$PWD/build-fuzz"
-cmake -S . -B "$build" -G Ninja -DQUORVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DQUORVEL_WERROR=ON -DQUORVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" >&2
 
 work=$(mktemp -d)

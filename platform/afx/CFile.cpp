@@ -5,40 +5,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "RegularFile.h"
+#include "ReplacementFile.h"
 #include "codepage.h"
 
 namespace {
 
-int OpenFlagsFor(UINT nOpenFlags)
+int AccessFor(UINT nOpenFlags)
 {
-    int access = (nOpenFlags & CFile::modeReadWrite) ? O_RDWR : (nOpenFlags & CFile::modeWrite) ? O_WRONLY : O_RDONLY;
-    int flags = access | O_CLOEXEC | O_NONBLOCK;  // never wait on a pipe or device
-    if (nOpenFlags & CFile::modeCreate)
-        flags |= O_CREAT | O_TRUNC;
-    return flags;
-}
-
-// Opens the named file and keeps it only if it is a regular file; returns -1 with an
-// error number otherwise.
-int OpenRegularFile(const std::string& path, UINT nOpenFlags, int& osError)
-{
-    int fd = ::open(path.c_str(), OpenFlagsFor(nOpenFlags), 0666);
-    if (fd < 0) {
-        osError = errno;
-        return -1;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        osError = S_ISDIR(info.st_mode) ? EISDIR : 0;
-        ::close(fd);
-        return -1;
-    }
-    int flags = ::fcntl(fd, F_GETFL);
-    ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return fd;
+    return (nOpenFlags & CFile::modeReadWrite) ? O_RDWR : (nOpenFlags & CFile::modeWrite) ? O_WRONLY : O_RDONLY;
 }
 
 }  // namespace
+
+CFile::CFile() = default;
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags)
 {
@@ -47,9 +27,11 @@ CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags)
         throw error;
 }
 
+// A file made with modeCreate and not closed goes with the replacement, leaving the
+// old one as it was.
 CFile::~CFile()
 {
-    if (m_fd >= 0)
+    if (m_fd >= 0 && !m_pReplacement)
         ::close(m_fd);
 }
 
@@ -66,7 +48,8 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         osError = EILSEQ;
         cause = CFileException::badPath;
     } else {
-        m_fd = OpenRegularFile(*path, nOpenFlags, osError);
+        m_fd = (nOpenFlags & modeCreate) ? CreateReplacement(*path, nOpenFlags, osError)
+                                         : OpenRegularFile(*path, AccessFor(nOpenFlags), osError);
         if (m_fd < 0)
             cause = osError != 0 ? CFileException::OsErrorToException(osError) : CFileException::invalidFile;
     }
@@ -123,12 +106,26 @@ void CFile::Write(const void* lpBuf, UINT nCount)
     }
 }
 
+int CFile::CreateReplacement(const std::string& path, UINT nOpenFlags, int& osError)
+{
+    m_pReplacement = std::make_unique<ReplacementFile>();
+    int fd = m_pReplacement->Create(path, AccessFor(nOpenFlags), osError);
+    if (fd < 0)
+        m_pReplacement.reset();
+    return fd;
+}
+
 void CFile::Close()
 {
     if (m_fd < 0)
         return;
     int fd = m_fd;
     m_fd = -1;
+    if (std::unique_ptr<ReplacementFile> replacement = std::move(m_pReplacement)) {
+        if (int osError = replacement->Commit(); osError != 0)
+            ThrowOsError(osError);
+        return;
+    }
     if (::close(fd) != 0 && errno != EINTR)
         ThrowOsError(errno);
 }

@@ -4,7 +4,12 @@
 // than read from or waited on. The name is code page 936, as the program holds it.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "CFileException.h"
+
+class ReplacementFile;
 
 class CFile : public CObject {
 public:
@@ -15,24 +20,31 @@ public:
         modeCreate = 0x1000,
     };
 
-    CFile() = default;
+    CFile();
     CFile(LPCTSTR lpszFileName, UINT nOpenFlags);
     ~CFile() override;
 
-    // modeRead opens an existing file; modeCreate | modeWrite creates one or empties it.
+    // modeRead opens an existing file. modeCreate | modeWrite makes a new file that
+    // replaces the named one, or the one its symbolic links lead to, with its
+    // permission bits, when Close has put the data on the disk; until then, and for
+    // good if anything fails, the old file stays as it was. Only where the folder
+    // takes no new file is a writable old file written in place.
     BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     ULONGLONG GetLength() const;
     // Reads up to nCount bytes; fewer only at the end of the file.
     UINT Read(void* lpBuf, UINT nCount);
     // Writes all nCount bytes.
     void Write(const void* lpBuf, UINT nCount);
+    // For a file made with modeCreate, this is when it replaces the old one.
     void Close();
 
     CString GetFilePath() const { return m_strFileName; }
 
 private:
+    int CreateReplacement(const std::string& path, UINT nOpenFlags, int& osError);
     [[noreturn]] void ThrowOsError(int osError) const;
 
     int m_fd = -1;
+    std::unique_ptr<ReplacementFile> m_pReplacement;  // with modeCreate, until Close
     CString m_strFileName;
 };

@@ -140,13 +140,17 @@ std::pair<int, int> HeadlessDriver::TextSelection(HWND hDlg, int controlId)
     return {static_cast<int>(first), static_cast<int>(last)};
 }
 
+std::optional<std::string> HeadlessDriver::NextFileAnswer()
+{
+    if (m_fileAnswers.empty())
+        return std::nullopt;
+    std::optional<std::string> answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    return answer;
+}
+
 BOOL HeadlessDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
 {
-    std::optional<std::string> answer;
-    if (!m_fileAnswers.empty()) {
-        answer = m_fileAnswers.front();
-        m_fileAnswers.pop_front();
-    }
     FileChooserShown shown{lpofn->hwndOwner,
                            bSave,
                            FileFilterPairs(lpofn->lpstrFilter),
@@ -155,16 +159,20 @@ BOOL HeadlessDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
                            lpofn->Flags,
                            false};
     BOOL chosen = FALSE;
-    if (answer) {
+    while (std::optional<std::string> answer = NextFileAnswer()) {
         std::string path = WithDefaultExtension(*answer, lpofn->lpstrDefExt);
+        if (path.size() >= lpofn->nMaxFile) {
+            // The box stands over the chooser, which is no window of the window system.
+            MessageBox(nullptr, PathTooLongText(path).c_str(), ChooserTitle(bSave), MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
         struct stat info {};
         std::optional<std::string> onDisk = CodePage936ToUtf8(path);
         shown.askedToOverwrite = bSave && (lpofn->Flags & OFN_OVERWRITEPROMPT) && onDisk &&
                                  ::stat(onDisk->c_str(), &info) == 0;
-        if (path.size() < lpofn->nMaxFile) {
-            std::memcpy(lpofn->lpstrFile, path.c_str(), path.size() + 1);
-            chosen = TRUE;
-        }
+        std::memcpy(lpofn->lpstrFile, path.c_str(), path.size() + 1);
+        chosen = TRUE;
+        break;
     }
     m_fileChoosers.push_back(shown);
     return chosen;

@@ -63,7 +63,9 @@ public:
 
     // File choosers are answered in the order queued: a path typed by the user (the
     // default extension is added to a name without one; an existing file on Save is
-    // confirmed) or a cancel. Once the queue is empty, they are cancelled.
+    // confirmed) or a cancel. Once the queue is empty, they are cancelled. A path too
+    // long for the caller's buffer is refused with a message box, as on screen, and
+    // the same chooser takes the next answer.
     void AnswerFileChooser(const std::string& path) { m_fileAnswers.push_back(path); }
     void CancelFileChooser() { m_fileAnswers.push_back(std::nullopt); }
     BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave) override;
@@ -110,6 +112,8 @@ public:
 
 private:
     using Step = std::function<void(HWND hDlg)>;
+
+    std::optional<std::string> NextFileAnswer();
 
     DisplayDriver* m_previous;
     SYSTEMTIME m_localTime{2026, 1, 4, 1, 12, 0, 0, 0};

@@ -1,6 +1,8 @@
 #include "FileChooser.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstring>
 
@@ -27,20 +29,21 @@ QStringList NameFiltersOf(const std::string& patterns)
 }  // namespace
 
 FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
-    : m_ofn(ofn), m_dialog(owner), m_types(FileFilterPairs(ofn.lpstrFilter))
+    : QFileDialog(owner), m_ofn(ofn), m_types(FileFilterPairs(ofn.lpstrFilter))
 {
-    m_dialog.setOption(QFileDialog::DontUseNativeDialog);
-    m_dialog.setAcceptMode(bSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    setOption(QFileDialog::DontUseNativeDialog);
+    setWindowTitle(QString::fromLatin1(ChooserTitle(bSave)));
+    setAcceptMode(bSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // No file or folder has to exist: a name that cannot be opened fails in the file
     // layer, which says why.
-    m_dialog.setFileMode(QFileDialog::AnyFile);
-    m_dialog.setOption(QFileDialog::DontConfirmOverwrite, !(ofn.Flags & OFN_OVERWRITEPROMPT));
+    setFileMode(QFileDialog::AnyFile);
+    setOption(QFileDialog::DontConfirmOverwrite, !(ofn.Flags & OFN_OVERWRITEPROMPT));
     // Qt adds it as WithDefaultExtension does, to a name without a dot, and before it
     // asks about replacing, so that it asks about the file that would be written.
-    m_dialog.setDefaultSuffix(FromCp936(DefaultExtensionOf(ofn.lpstrDefExt)));
+    setDefaultSuffix(FromCp936(DefaultExtensionOf(ofn.lpstrDefExt)));
     OfferFileTypes();
     if (ofn.lpstrFile[0] != '\0')
-        m_dialog.selectFile(FromCp936(ofn.lpstrFile));
+        selectFile(FromCp936(ofn.lpstrFile));
 }
 
 // Each type is shown under its description exactly as given and filters by its own
@@ -59,8 +62,8 @@ void FileChooser::OfferFileTypes()
     }
     if (descriptions.isEmpty())
         return;
-    m_dialog.setNameFilters(patterns);
-    if (auto* types = m_dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+    setNameFilters(patterns);
+    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
         for (int type = 0; type < types->count() && type < descriptions.size(); ++type)
             types->setItemText(type, descriptions[type]);
     }
@@ -70,18 +73,37 @@ BOOL FileChooser::Run()
 {
     // The chooser takes the keyboard as soon as it shows, as the platform's does, also
     // where no window manager activates new windows.
-    QTimer::singleShot(0, &m_dialog, [this] { m_dialog.activateWindow(); });
-    if (m_dialog.exec() != QDialog::Accepted || m_dialog.selectedFiles().isEmpty())
+    QTimer::singleShot(0, this, [this] { activateWindow(); });
+    if (exec() != QDialog::Accepted || selectedFiles().isEmpty())
         return FALSE;
-    return TakePath(m_dialog.selectedFiles().first());
+    return TakePath(selectedFiles().first());
 }
 
-// A path that does not fit the caller's buffer is not chosen.
+// A folder is left to Qt, which opens it. Qt's own checks come after this one, so
+// that it does not ask about replacing a file that would then be refused.
+void FileChooser::accept()
+{
+    const QStringList files = selectedFiles();
+    if (!files.isEmpty() && !QFileInfo(files.first()).isDir() && !Fits(files.first())) {
+        QMessageBox::warning(this, windowTitle(), FromCp936(PathTooLongText(ToCp936(files.first()))));
+        // The keyboard comes back to the chooser, also where no window manager gives it.
+        activateWindow();
+        return;
+    }
+    QFileDialog::accept();
+}
+
+bool FileChooser::Fits(const QString& path) const
+{
+    return ChosenPathBytes(path).size() < m_ofn.nMaxFile;
+}
+
 BOOL FileChooser::TakePath(const QString& path)
 {
-    std::string bytes = ChosenPathBytes(path);
-    if (bytes.size() >= m_ofn.nMaxFile)
+    // accept() has let no longer path through; the copy is guarded all the same.
+    if (!Fits(path))
         return FALSE;
+    std::string bytes = ChosenPathBytes(path);
     std::memcpy(m_ofn.lpstrFile, bytes.c_str(), bytes.size() + 1);
     return TRUE;
 }

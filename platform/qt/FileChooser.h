@@ -1,6 +1,7 @@
 // The common file chooser on screen: Qt's own file dialog (the same under any display),
 // offering the filter list's file types under their descriptions, adding the default
-// extension to a typed name and asking before a save replaces a file.
+// extension to a typed name, asking before a save replaces a file, and refusing a
+// path that the caller's buffer cannot hold.
 #pragma once
 
 #include <QFileDialog>
@@ -11,7 +12,7 @@
 
 #include "commdlg.h"
 
-class FileChooser {
+class FileChooser : public QFileDialog {
 public:
     // The chooser that ofn describes, an open one or a save one, over owner.
     FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner);
@@ -19,12 +20,16 @@ public:
     // Runs the chooser modally; TRUE with the path in lpstrFile when one was chosen.
     BOOL Run();
 
+    // A path too long for the caller is refused with a message naming it, and the
+    // chooser stays open for another name or a cancel.
+    void accept() override;
+
 private:
     void OfferFileTypes();
+    bool Fits(const QString& path) const;
     BOOL TakePath(const QString& path);
 
     OPENFILENAME& m_ofn;
-    QFileDialog m_dialog;
     std::vector<std::pair<std::string, std::string>> m_types;
 };
 

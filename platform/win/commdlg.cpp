@@ -1,8 +1,30 @@
 #include "commdlg.h"
 
+#include "codepage.h"
 #include "displaydriver.h"
 
 namespace {
+
+// A path too long to read in a message box is named by its start and its end, which
+// hold its top folders and the file's name, no character cut in two.
+std::string AbbreviatedPath(const std::string& path)
+{
+    constexpr size_t HEAD = 30;
+    constexpr size_t TAIL = 60;
+    if (path.size() <= HEAD + TAIL)
+        return path;
+    size_t headEnd = 0;
+    size_t tailStart = 0;
+    for (size_t at = 0; at < path.size(); at += CodePage936CharLength(path, at)) {
+        if (headEnd == 0 && at >= HEAD)
+            headEnd = at;
+        if (at >= path.size() - TAIL) {
+            tailStart = at;
+            break;
+        }
+    }
+    return path.substr(0, headEnd) + "..." + path.substr(tailStart);
+}
 
 BOOL ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
 {
@@ -60,4 +82,14 @@ std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt)
     if (path.find('.', name) != std::string::npos)
         return path;
     return path + "." + extension;
+}
+
+LPCTSTR ChooserTitle(BOOL bSave)
+{
+    return bSave ? "Save As" : "Open";
+}
+
+std::string PathTooLongText(const std::string& path)
+{
+    return AbbreviatedPath(path) + "\nThis path is too long.\nPlease choose a shorter one.";
 }

@@ -36,3 +36,9 @@ BOOL GetSaveFileName(OPENFILENAME* lpofn);
 std::vector<std::pair<std::string, std::string>> FileFilterPairs(LPCTSTR lpstrFilter);
 std::string DefaultExtensionOf(LPCTSTR lpstrDefExt);
 std::string WithDefaultExtension(const std::string& path, LPCTSTR lpstrDefExt);
+
+// For the drivers: a chooser's title, "Open" or "Save As"; and what it says, naming
+// the path (by its start and end, when it is long), when a chosen path does not fit
+// the caller's buffer (nMaxFile), before it lets the user choose another or cancel.
+LPCTSTR ChooserTitle(BOOL bSave);
+std::string PathTooLongText(const std::string& path);

@@ -1,42 +1,73 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstdio>
 #include <ctime>
-#include <fstream>
+#include <functional>
+#include <grp.h>
+#include <iostream>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 #include "CFile.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
+const std::string OLD_BYTES = [] {
+    std::string bytes;
+    for (int i = 0; i < 100; ++i)
+        bytes += static_cast<char>(i);
+    return bytes;
+}();
+const std::string NEW_BYTES(41, '\x5A');
+
+constexpr int NO_UNPRIVILEGED_USER = 100;
+
+// Runs work in a child process as a user whom permission bits bind: nobody (65534)
+// when the tests run as root, whom no folder's or file's bits stop. Returns work's
+// result (below 100), or NO_UNPRIVILEGED_USER.
+int RunUnprivileged(const std::function<int()>& work)
+{
+    pid_t child = fork();
+    if (child == 0) {
+        bool bound = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
+        _exit(bound ? work() : NO_UNPRIVILEGED_USER);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return NO_UNPRIVILEGED_USER;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 class CFileTest : public ::testing::Test {
 protected:
-    CFileTest()
+    std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
+    void WriteBytes(const std::string& name, const std::string& bytes) const { folder.WriteBytes(name, bytes); }
+    std::string ReadBytes(const std::string& name) const { return folder.ReadBytes(name); }
+
+    // Writes a file as Save does; returns the cause of the file error, or none, and
+    // the error's message.
+    static int SaveBytes(const std::string& path, const std::string& bytes, std::string* pMessage = nullptr)
     {
-        char pattern[] = "/tmp/quorvel-cfile-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    ~CFileTest() override { std::system(("rm -rf " + folder).c_str()); }
-
-    std::string PathOf(const std::string& name) const { return folder + "/" + name; }
-
-    void WriteBytes(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    }
-
-    std::string ReadBytes(const std::string& name) const
-    {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        try {
+            CFile file;
+            CFileException error;
+            if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite, &error))
+                throw error;
+            file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+            file.Close();
+        } catch (const CFileException& e) {
+            if (pMessage != nullptr)
+                *pMessage = std::string(e.GetErrorMessage());
+            return e.m_cause;
+        }
+        return CFileException::none;
     }
 
-    std::string folder;
+    ScratchFolder folder;
 };
 
 TEST_F(CFileTest, ReadsARegularFileAndItsLength)
@@ -52,14 +83,148 @@ TEST_F(CFileTest, ReadsARegularFileAndItsLength)
     file.Close();
 }
 
-TEST_F(CFileTest, CreateEmptiesALongerFile)
+TEST_F(CFileTest, SaveReplacesALongerFileOnlyOnceClosedAndLeavesNothingElse)
 {
     WriteBytes("old.svo", std::string(200, 'x'));
     CFile file;
     ASSERT_TRUE(file.Open(PathOf("old.svo").c_str(), CFile::modeCreate | CFile::modeWrite));
     file.Write("abc", 3);
+    EXPECT_EQ(ReadBytes("old.svo"), std::string(200, 'x'));
     file.Close();
     EXPECT_EQ(ReadBytes("old.svo"), "abc");
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.svo"});
+}
+
+TEST_F(CFileTest, SaveKeepsTheOldFilesPermissionBitsAndOwnerWhileANewFileTakesTheUmask)
+{
+    WriteBytes("old.svo", OLD_BYTES);
+    ASSERT_EQ(chmod(PathOf("old.svo").c_str(), 0604), 0);
+    // Only root can hand a file to another user, and only root can keep its owner.
+    bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(PathOf("old.svo").c_str(), 65534, 65534), 0);
+    }
+    mode_t umaskBefore = umask(027);
+    int causeOld = SaveBytes(PathOf("old.svo"), NEW_BYTES);
+    int causeNew = SaveBytes(PathOf("new.svo"), NEW_BYTES);
+    umask(umaskBefore);
+
+    EXPECT_EQ(causeOld, CFileException::none);
+    EXPECT_EQ(causeNew, CFileException::none);
+    struct stat old {}, fresh {};
+    ASSERT_EQ(stat(PathOf("old.svo").c_str(), &old), 0);
+    ASSERT_EQ(stat(PathOf("new.svo").c_str(), &fresh), 0);
+    EXPECT_EQ(ReadBytes("old.svo"), NEW_BYTES);
+    EXPECT_EQ(old.st_mode & 07777, 0604u);
+    EXPECT_EQ(fresh.st_mode & 07777, 0640u);
+    EXPECT_EQ(old.st_uid, root ? 65534u : geteuid());
+}
+
+TEST_F(CFileTest, SaveThroughSymbolicLinksReplacesTheFileTheyLeadToAndKeepsTheLinks)
+{
+    // chain.svo -> sub/link.svo -> real.svo, the second relative to its own folder.
+    ASSERT_EQ(mkdir(PathOf("sub").c_str(), 0755), 0);
+    WriteBytes("sub/real.svo", OLD_BYTES);
+    ASSERT_EQ(symlink("real.svo", PathOf("sub/link.svo").c_str()), 0);
+    ASSERT_EQ(symlink("sub/link.svo", PathOf("chain.svo").c_str()), 0);
+    // A link to a file not yet there makes that file.
+    ASSERT_EQ(symlink(PathOf("sub/later.svo").c_str(), PathOf("dangling.svo").c_str()), 0);
+
+    EXPECT_EQ(SaveBytes(PathOf("chain.svo"), NEW_BYTES), CFileException::none);
+    EXPECT_EQ(SaveBytes(PathOf("dangling.svo"), NEW_BYTES), CFileException::none);
+
+    EXPECT_EQ(ReadBytes("sub/real.svo"), NEW_BYTES);
+    EXPECT_EQ(ReadBytes("sub/later.svo"), NEW_BYTES);
+    struct stat info {};
+    for (const char* link : {"chain.svo", "sub/link.svo", "dangling.svo"}) {
+        ASSERT_EQ(lstat(PathOf(link).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << link;
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"chain.svo", "dangling.svo", "sub"}));
+    EXPECT_EQ(folder.Names("sub"), (std::vector<std::string>{"later.svo", "link.svo", "real.svo"}));
+}
+
+TEST_F(CFileTest, SaveRefusesAPipeAFolderOrADeviceAndLeavesThemWhereTheyAre)
+{
+    ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0666), 0);
+    ASSERT_EQ(mkdir(PathOf("folder.svo").c_str(), 0777), 0);
+    ASSERT_EQ(symlink("pipe", PathOf("to-pipe").c_str()), 0);
+    // The device that /dev/full is, made here so that nothing outside the folder is at
+    // stake; only where the system lets this user make devices.
+    bool device = mknod(PathOf("full").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0;
+    if (!device)
+        std::cout << "This user may not make devices: only a pipe and a folder are tried.\n";
+    std::vector<std::string> before = folder.Names();
+
+    EXPECT_EQ(SaveBytes(PathOf("pipe"), NEW_BYTES), CFileException::invalidFile);
+    EXPECT_EQ(SaveBytes(PathOf("to-pipe"), NEW_BYTES), CFileException::invalidFile);
+    EXPECT_EQ(SaveBytes(PathOf("folder.svo"), NEW_BYTES), CFileException::accessDenied);
+    if (device) {
+        EXPECT_EQ(SaveBytes(PathOf("full"), NEW_BYTES), CFileException::invalidFile);
+    }
+
+    struct stat info {};
+    ASSERT_EQ(lstat(PathOf("pipe").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(lstat(PathOf("folder.svo").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    if (device) {
+        ASSERT_EQ(lstat(PathOf("full").c_str(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode));
+        EXPECT_EQ(info.st_rdev, makedev(1, 7));
+    }
+    EXPECT_EQ(folder.Names(), before);
+    EXPECT_TRUE(folder.Names("folder.svo").empty());
+}
+
+TEST_F(CFileTest, ANameOfTheLongestLengthAllowedStillSaves)
+{
+    // 85 characters of two code-page-936 bytes each, three bytes each in UTF-8 on disk:
+    // 255 bytes, the most that a name may have.
+    std::string name;
+    for (int i = 0; i < 85; ++i)
+        name += "参";
+    ASSERT_EQ(name.size(), 170u);
+    EXPECT_EQ(SaveBytes(PathOf(name), NEW_BYTES), CFileException::none);
+    std::vector<std::string> names = folder.Names();
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0].size(), 255u);
+}
+
+TEST_F(CFileTest, WhereTheFolderTakesNoNewFileAWritableOldFileIsWrittenInPlace)
+{
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(PathOf("locked").c_str(), 0755), 0);
+    WriteBytes("locked/old.svo", OLD_BYTES);
+    ASSERT_EQ(chmod(PathOf("locked/old.svo").c_str(), 0666), 0);
+    ASSERT_EQ(chmod(PathOf("locked").c_str(), 0555), 0);
+    struct stat before {}, after {};
+    ASSERT_EQ(stat(PathOf("locked/old.svo").c_str(), &before), 0);
+
+    int cause = RunUnprivileged([&] { return SaveBytes(PathOf("locked/old.svo"), NEW_BYTES); });
+    if (cause == NO_UNPRIVILEGED_USER)
+        GTEST_SKIP() << "No unprivileged user could be taken on, so the folder's bits cannot bind.";
+
+    EXPECT_EQ(cause, CFileException::none);
+    EXPECT_EQ(ReadBytes("locked/old.svo"), NEW_BYTES);
+    ASSERT_EQ(stat(PathOf("locked/old.svo").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "written in place, not replaced";
+    EXPECT_EQ(folder.Names("locked"), std::vector<std::string>{"old.svo"});
+}
+
+TEST_F(CFileTest, AFileThatMayNotBeWrittenIsRefusedThoughItsFolderTakesNewFiles)
+{
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0777), 0);
+    WriteBytes("read-only.svo", OLD_BYTES);
+    ASSERT_EQ(chmod(PathOf("read-only.svo").c_str(), 0444), 0);
+
+    int cause = RunUnprivileged([&] { return SaveBytes(PathOf("read-only.svo"), NEW_BYTES); });
+    if (cause == NO_UNPRIVILEGED_USER)
+        GTEST_SKIP() << "No unprivileged user could be taken on, so the file's bits cannot bind.";
+
+    EXPECT_EQ(cause, CFileException::accessDenied);
+    EXPECT_EQ(ReadBytes("read-only.svo"), OLD_BYTES);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"read-only.svo"});
 }
 
 TEST_F(CFileTest, MissingFileIsNotFoundAndTheOpeningConstructorThrows)
@@ -84,7 +249,7 @@ TEST_F(CFileTest, FoldersPipesAndDevicesAreRefusedWithoutWaiting)
     ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0600), 0);
     timespec start{}, end{};
     clock_gettime(CLOCK_MONOTONIC, &start);
-    for (const std::string& path : {folder, PathOf("pipe"), std::string("/dev/zero"), std::string("/dev/null")}) {
+    for (const std::string& path : {folder.Path(), PathOf("pipe"), std::string("/dev/zero"), std::string("/dev/null")}) {
         CFile reader;
         CFileException error;
         EXPECT_FALSE(reader.Open(path.c_str(), CFile::modeRead, &error)) << path;
@@ -112,7 +277,7 @@ TEST_F(CFileTest, NamesTravelAsCodePage936)
     ASSERT_TRUE(file.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite));
     file.Close();
     EXPECT_EQ(access(PathOf("参数.svo").c_str(), F_OK), -1) << "the literal here is code page 936, not UTF-8";
-    EXPECT_EQ(access((folder + "/\xE5\x8F\x82\xE6\x95\xB0.svo").c_str(), F_OK), 0) << "UTF-8 on disk";
+    EXPECT_EQ(access((folder.Path() + "/\xE5\x8F\x82\xE6\x95\xB0.svo").c_str(), F_OK), 0) << "UTF-8 on disk";
 
     // A lead byte with no trail byte names no file: an error, not a different file.
     CFileException error;
@@ -127,32 +292,6 @@ TEST_F(CFileTest, OperationsOnAClosedFileThrow)
     EXPECT_THROW(file.Read(buffer, 4), CFileException);
     EXPECT_THROW(file.Write(buffer, 4), CFileException);
     EXPECT_THROW(file.GetLength(), CFileException);
-}
-
-TEST_F(CFileTest, WritingPastTheSpaceAllowedThrowsDiskFull)
-{
-    // A child process whose file size limit is 10 bytes stands in for a full disk.
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{10, 10};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        CFile file;
-        if (!file.Open(PathOf("full.svo").c_str(), CFile::modeCreate | CFile::modeWrite))
-            _exit(2);
-        try {
-            file.Write(std::string(41, 'x').data(), 41);
-        } catch (const CFileException& e) {
-            _exit(e.m_cause == CFileException::diskFull ? 0 : 3);
-        }
-        _exit(4);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadBytes("full.svo"), std::string(10, 'x'));
 }
 
 }  // namespace

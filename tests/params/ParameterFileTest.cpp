@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "app/LogMessages.h"
+#include "support/NoWriteSucceeds.h"
 #include "support/OpenDialog.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -21,25 +22,9 @@ const std::string DEFAULT_BLOCK("\x35\x01\x00\x00\x00\x00\x00\x00\x80\x04\x02\xF
 
 class ParameterFileTest : public OpenDialog {
 protected:
-    ParameterFileTest()
-    {
-        char pattern[] = "/tmp/quorvel-files-XXXXXX";
-        folder = mkdtemp(pattern);
-    }
-    ~ParameterFileTest() override { std::system(("rm -rf '" + folder + "'").c_str()); }
-
-    std::string PathOf(const std::string& name) const { return folder + "/" + name; }
-
-    void WriteFile(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    }
-
-    std::string ReadFile(const std::string& name) const
-    {
-        std::ifstream in(PathOf(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
+    void WriteFile(const std::string& name, const std::string& bytes) const { folder.WriteBytes(name, bytes); }
+    std::string ReadFile(const std::string& name) const { return folder.ReadBytes(name); }
 
     void Save(const std::string& name)
     {
@@ -53,7 +38,7 @@ protected:
         Click(IDC_LOAD);
     }
 
-    std::string folder;
+    ScratchFolder folder;
 };
 
 TEST_F(ParameterFileTest, SaveRightAfterStartUpWritesTheDefaultValuesOverTheDefaultBlock)
@@ -175,7 +160,7 @@ TEST_F(ParameterFileTest, LongFileFillsTheFirst128BytesAndSaveStillWrites41)
     });
 }
 
-TEST_F(ParameterFileTest, SavingOverALongerFileLeaves41Bytes)
+TEST_F(ParameterFileTest, SavingOverALongerFileLeaves41BytesAndNothingElse)
 {
     WriteFile("old.svo", std::string(500, 'z'));
     Run([&] {
@@ -183,6 +168,52 @@ TEST_F(ParameterFileTest, SavingOverALongerFileLeaves41Bytes)
         EXPECT_TRUE(driver.FileChoosers()[0].askedToOverwrite);
     });
     EXPECT_EQ(ReadFile("old.svo"), DEFAULT_VALUES_SAVED);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.svo"});
+}
+
+TEST_F(ParameterFileTest, SaveWhoseWritesAllFailKeepsTheOldFileLeavesNoNewOneAndLogsNothing)
+{
+    WriteFile("old.svo", std::string(100, 'z'));
+    Run([&] {
+        {
+            NoWriteSucceeds full;
+            Save("old.svo");
+            Save("new.svo");
+        }
+        ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+        EXPECT_EQ(driver.MessageBoxes()[0].text, "磁盘已满，无法写入 " + PathOf("old.svo") + "。");
+        EXPECT_EQ(driver.MessageBoxes()[1].text, "磁盘已满，无法写入 " + PathOf("new.svo") + "。");
+        EXPECT_EQ(LogRows(), 0);
+    });
+    EXPECT_EQ(ReadFile("old.svo"), std::string(100, 'z'));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.svo"});
+}
+
+TEST_F(ParameterFileTest, APathTooLongForTheChooserIsRefusedNamingItAndNeverTakenAsCancel)
+{
+    // 4096 bytes with the extension: one more than the chooser's buffer holds.
+    std::string tooLong = PathOf(std::string(4091 - folder.Path().size(), 'a'));
+    Run([&] {
+        driver.AnswerFileChooser(tooLong);
+        driver.AnswerFileChooser(PathOf("servo.svo"));
+        Click(IDC_SAVE);
+        driver.AnswerFileChooser(tooLong);
+        driver.CancelFileChooser();
+        Click(IDC_LOAD);
+
+        ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+        const auto& onSave = driver.MessageBoxes()[0];
+        EXPECT_EQ(onSave.caption, "Save As");
+        // Named by its first 30 bytes and its last 60.
+        EXPECT_EQ(onSave.text, folder.Path() + "/aaaaa..." + std::string(56, 'a') +
+                                   ".svo\nThis path is too long.\nPlease choose a shorter one.");
+        EXPECT_EQ(onSave.type, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(driver.MessageBoxes()[1].caption, "Open");
+        // Save went on with the name chosen next; Load was cancelled after the refusal.
+        ASSERT_EQ(LogRows(), 1);
+        EXPECT_EQ(LogMessage(0), LOG_FILE_SAVED);
+    });
+    EXPECT_EQ(ReadFile("servo.svo"), DEFAULT_VALUES_SAVED);
 }
 
 TEST_F(ParameterFileTest, CancelledSaveStillEncodesTheDialogValues)
@@ -274,7 +305,7 @@ TEST_F(ParameterFileTest, FileNamesTravelInTheProgramsCodePage)
         EXPECT_EQ(LogMessage(0), LOG_FILE_LOADED);
     });
     // On disk the name is UTF-8.
-    EXPECT_EQ(access((folder + "/\xE5\x8F\x82\xE6\x95\xB0.svo").c_str(), F_OK), 0);
+    EXPECT_EQ(access((folder.Path() + "/\xE5\x8F\x82\xE6\x95\xB0.svo").c_str(), F_OK), 0);
 }
 
 }  // namespace

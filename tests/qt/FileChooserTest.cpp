@@ -201,12 +201,32 @@ TEST_F(FileChooserOnScreen, APathTheCodePageCannotHoldComesBackAsOneTheFileLayer
     EXPECT_EQ(ChosenPathBytes(QString::fromUtf8("/tmp/参数.svo")), "/tmp/\xb2\xce\xca\xfd.svo");
 }
 
-TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsNotChosen)
+TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsRefusedNamingItAndTheChooserStaysOpenForAnother)
 {
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY);
-    std::string path = InDirBytes("a.svo");
-    ofn.nMaxFile = static_cast<DWORD>(path.size());  // one short: no room for the end
-    WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("a.svo")); });
-    EXPECT_FALSE(driver.ChooseFile(&ofn, TRUE));
-    EXPECT_STREQ(file, "");
+    std::ofstream(InDirBytes("a.svo")) << "x";
+    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    ofn.nMaxFile = static_cast<DWORD>(InDirBytes("a.svo").size());  // one short: no room for the end
+    QStringList boxes;
+    bool openAfterRefusal = false;
+    WhenShown<QFileDialog>([&](QFileDialog* chooser) {
+        // Refused before the question about replacing the existing a.svo.
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            boxes.append(box->windowTitle() + u'|' + box->text());
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            // A question about replacing a.svo, had it come first, is answered No.
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->reject();
+        });
+        TypeAndEnter(chooser, InDir("a"));
+        openAfterRefusal = chooser->isVisible();
+        NameFieldOf(chooser)->clear();
+        TypeAndEnter(chooser, InDir("b.s"));
+    });
+    ASSERT_TRUE(driver.ChooseFile(&ofn, TRUE));
+    EXPECT_TRUE(openAfterRefusal);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Save As|") + InDir("a.svo") +
+                                 QStringLiteral("\nThis path is too long.\nPlease choose a shorter one.")});
+    EXPECT_EQ(std::string(file), InDirBytes("b.s"));
 }

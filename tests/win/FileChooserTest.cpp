@@ -37,6 +37,24 @@ TEST(DefaultExtension, IsAddedOnlyToANameWithoutOne)
     EXPECT_EQ(WithDefaultExtension("/home/u/servo", nullptr), "/home/u/servo");
 }
 
+TEST(PathTooLong, IsNamedWholeUpTo90BytesAndBeyondByItsEndsWithNoCodePage936CharacterCutInTwo)
+{
+    std::string path90 = "/home/u/" + std::string(78, 'a') + ".svo";
+    EXPECT_EQ(PathTooLongText(path90), path90 + "\nThis path is too long.\nPlease choose a shorter one.");
+    // "参" is two bytes; 15 of them after "/": the cut after byte 30 falls mid-character.
+    std::string folder = "/";
+    for (int i = 0; i < 15; ++i)
+        folder += "\xB2\xCE";
+    std::string path = folder + "/" + std::string(100, 'b');
+    EXPECT_EQ(PathTooLongText(path).substr(0, 34), folder + "...");
+    // The same at the tail's start: the last 60 bytes begin with a trail byte.
+    std::string pairs;
+    for (int i = 0; i < 30; ++i)
+        pairs += "\xB2\xCE";
+    std::string text = PathTooLongText("/" + std::string(100, 'c') + pairs + "d");
+    EXPECT_EQ(text.substr(0, text.find('\n')), "/" + std::string(29, 'c') + "..." + pairs.substr(2) + "d");
+}
+
 TEST(FileChooser, WithoutAUserChoosesNothing)
 {
     char path[260] = "untouched";
