@@ -101,19 +101,6 @@ TEST_F(LogListOnScreen, AClickedRowIsSelectedInTheWindowWhichTheViewShows)
     EXPECT_TRUE(ShownSelection().empty());
 }
 
-TEST_F(LogListOnScreen, ASelectedRowStaysSelectedWhenANewRowArrivesAboveIt)
-{
-    InsertRows(3);
-    ClickRow(1);
-    InsertRow(log, "12:00:09", "\xd5\xd2\xb5\xbd\xc9\xe8\xb1\xb8");
-    InsertRow(log, "12:00:10", "\xd5\xd2\xb5\xbd\xc9\xe8\xb1\xb8");
-    EXPECT_EQ(RowState(log, 3), SELECTED_AND_FOCUSED);
-    EXPECT_EQ(RowState(log, 1), 0u);
-    EXPECT_EQ(ShownSelection(), std::vector<int>{3});
-    EXPECT_EQ(ShownFocus(), 3);
-    EXPECT_EQ(list->model()->index(3, 0).data().toString(), QStringLiteral("12:00:01"));
-}
-
 TEST_F(LogListOnScreen, ArrowKeysMoveTheSelectionInTheWindowAndScrollTheFocusedRowIntoView)
 {
     InsertRows(40);

@@ -238,10 +238,4 @@ TEST_F(ListViewTest, OtherKeysLeaveTheSelectionAndTabStillMovesOn)
     EXPECT_EQ(SelectedRows(), std::vector<std::string>{"b"});
 }
 
-TEST_F(ListViewTest, OnlyAListViewTakesARowClick)
-{
-    UserClickListRow(dialog.Item(1014), 0);
-    EXPECT_NE(GetFocus(), dialog.Item(1014));
-}
-
 }  // namespace
