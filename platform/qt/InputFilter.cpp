@@ -15,7 +15,9 @@
 
 #include "Cp936.h"
 #include "KeyMapping.h"
+#include "ReportView.h"
 #include "WindowState.h"
+#include "commctrl.h"
 #include "input.h"
 #include "winuser.h"
 
@@ -54,6 +56,37 @@ HWND KeyTarget(HWND hWnd, const QObject* watched)
 bool IsLineEditOf(const QObject* watched)
 {
     return qobject_cast<const QLineEdit*>(watched) != nullptr;
+}
+
+bool IsListView(HWND hWnd)
+{
+    return strcasecmp(ClassNameOf(hWnd).c_str(), WC_LISTVIEW) == 0;
+}
+
+ReportView* ListOf(QWidget* widget)
+{
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (auto* list = dynamic_cast<ReportView*>(widget))
+            return list;
+    }
+    return nullptr;
+}
+
+// A press on a list's rows clicks the row on its line; elsewhere on the list (the
+// header) it only takes the focus. Qt's own selecting, dragging and header clicks are
+// stopped; the list's scroll bars scroll its view as usual.
+bool OnListMouse(HWND hWnd, QWidget* widget, QMouseEvent* event)
+{
+    if (qobject_cast<QScrollBar*>(widget) != nullptr)
+        return false;
+    if (event->type() != QEvent::MouseButtonPress || event->button() != Qt::LeftButton)
+        return true;
+    ReportView* list = ListOf(widget);
+    if (list != nullptr && widget == list->viewport())
+        UserClickListRow(hWnd, list->RowAt(event->position().toPoint()));
+    else
+        UserClick(hWnd);
+    return true;
 }
 
 }  // namespace
@@ -99,8 +132,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
         return true;
     case QEvent::Wheel:
         // Only a list may scroll its view; nothing else turns with the wheel.
-        return qobject_cast<QAbstractButton*>(watched) != nullptr || qobject_cast<QScrollBar*>(watched) != nullptr ||
-               watched->inherits("QComboBox");
+        return qobject_cast<QAbstractButton*>(watched) != nullptr ||
+               (qobject_cast<QScrollBar*>(watched) != nullptr && !IsListView(hWnd)) || watched->inherits("QComboBox");
     default:
         return OnMouseButton(hWnd, watched, static_cast<QMouseEvent*>(event));
     }
@@ -136,6 +169,8 @@ bool InputFilter::OnMouseButton(HWND hWnd, QObject* watched, QMouseEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->isWindow())
         return false;
+    if (IsListView(hWnd))
+        return OnListMouse(hWnd, widget, event);
     // A button is clicked where the platform clicks it: on release over the button.
     if (qobject_cast<QAbstractButton*>(watched) != nullptr) {
         if (event->type() == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton &&

@@ -9,6 +9,7 @@
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
+#include "ReportView.h"
 #include "WidgetFactory.h"
 #include "WidgetMirror.h"
 #include "WindowState.h"
@@ -84,6 +85,12 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
             ShowChange(hWnd, widget, change);
         return;
     }
+}
+
+void QtDriver::ListRowChanged(HWND hWnd, ListRowChange change, int row)
+{
+    if (auto* list = dynamic_cast<ReportView*>(WidgetOf(hWnd)))
+        list->ShowRowChange(change, row);
 }
 
 void QtDriver::CreateWidget(HWND hWnd)

@@ -21,6 +21,7 @@ public:
     QtDriver& operator=(const QtDriver&) = delete;
 
     void WindowChanged(HWND hWnd, WindowChange change) override;
+    void ListRowChanged(HWND hWnd, ListRowChange change, int row) override;
     SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight) override;
     void RunModalLoop(HWND hDlg) override;
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;

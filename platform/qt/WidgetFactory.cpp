@@ -3,14 +3,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <strings.h>
 
+#include "ReportView.h"
 #include "WidgetMirror.h"
 #include "WindowState.h"
 #include "commctrl.h"
@@ -89,22 +88,7 @@ QWidget* CreateScrollBar(QWidget* parent)
     return bar;
 }
 
-QWidget* CreateListView(QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setUniformRowHeights(true);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
-    list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list->setColumnCount(0);
-    return list;
-}
-
-QWidget* CreateControl(const std::string& className, DWORD style, QWidget* parent)
+QWidget* CreateControl(HWND hWnd, const std::string& className, DWORD style, QWidget* parent)
 {
     if (IsClass(className, "BUTTON"))
         return CreateButton(style, parent);
@@ -117,20 +101,20 @@ QWidget* CreateControl(const std::string& className, DWORD style, QWidget* paren
     if (IsClass(className, "SCROLLBAR"))
         return CreateScrollBar(parent);
     if (IsClass(className, WC_LISTVIEW))
-        return CreateListView(parent);
+        return new ReportView(hWnd, parent);
     return nullptr;
 }
 
 // A top-level window of its own (with its own task bar button): a caption and a close
 // box, nothing to minimise or maximise. Children of unknown classes still get a plain
 // widget, so that their own children have somewhere to be.
-QWidget* CreateWindowWidget(const std::string& className, DWORD style, QWidget* parent)
+QWidget* CreateWindowWidget(HWND hWnd, const std::string& className, DWORD style, QWidget* parent)
 {
     if (parent == nullptr) {
         return new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
-    if (QWidget* control = CreateControl(className, style, parent))
+    if (QWidget* control = CreateControl(hWnd, className, style, parent))
         return control;
     return new QWidget(parent);
 }
@@ -156,7 +140,7 @@ void PlaceAt(QWidget* widget, HWND hWnd)
 QWidget* CreateWidgetFor(HWND hWnd, QWidget* parent)
 {
     DWORD style = StyleOf(hWnd);
-    QWidget* widget = CreateWindowWidget(ClassNameOf(hWnd), style, parent);
+    QWidget* widget = CreateWindowWidget(hWnd, ClassNameOf(hWnd), style, parent);
     // Focus follows the window system alone: Qt neither tabs nor clicks into a widget.
     widget->setFocusPolicy(Qt::NoFocus);
     PlaceAt(widget, hWnd);

@@ -4,17 +4,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QTreeWidget>
 #include <memory>
 
 #include "Cp936.h"
+#include "ReportView.h"
 #include "WindowIcon.h"
 #include "WindowState.h"
-#include "commctrl.h"
 #include "winuser.h"
 
 namespace {
@@ -82,46 +80,10 @@ void ShowSelection(HWND hWnd, QWidget* widget)
     ShowText(hWnd, widget);
 }
 
-Qt::Alignment AlignmentOf(int format)
+void ShowColumns(QWidget* widget)
 {
-    switch (format & (LVCFMT_RIGHT | LVCFMT_CENTER)) {
-    case LVCFMT_RIGHT:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case LVCFMT_CENTER:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    }
-}
-
-void ShowRows(HWND hWnd, QWidget* widget)
-{
-    auto* list = qobject_cast<QTreeWidget*>(widget);
-    if (list == nullptr)
-        return;
-    list->clear();
-    for (const QStringList& cells : ListRowsOf(hWnd, list->columnCount())) {
-        auto* item = new QTreeWidgetItem(list, cells);
-        for (int column = 0; column < list->columnCount(); ++column)
-            item->setTextAlignment(column, Qt::Alignment(list->headerItem()->textAlignment(column)));
-    }
-}
-
-void ShowColumns(HWND hWnd, QWidget* widget)
-{
-    auto* list = qobject_cast<QTreeWidget*>(widget);
-    if (list == nullptr)
-        return;
-    std::vector<ListColumnState> columns = ListColumnsOf(hWnd);
-    list->setColumnCount(static_cast<int>(columns.size()));
-    list->setHeaderHidden(columns.empty());
-    for (int index = 0; index < static_cast<int>(columns.size()); ++index) {
-        const ListColumnState& column = columns[static_cast<size_t>(index)];
-        list->headerItem()->setText(index, column.title);
-        list->headerItem()->setTextAlignment(index, AlignmentOf(column.format));
-        list->header()->resizeSection(index, column.width);
-    }
-    ShowRows(hWnd, widget);
+    if (auto* list = dynamic_cast<ReportView*>(widget))
+        list->ShowColumns();
 }
 
 void ShowIcon(HWND hWnd, QWidget* widget)
@@ -171,10 +133,7 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
         ShowCheck(hWnd, widget);
         break;
     case WindowChange::Columns:
-        ShowColumns(hWnd, widget);
-        break;
-    case WindowChange::Rows:
-        ShowRows(hWnd, widget);
+        ShowColumns(widget);
         break;
     case WindowChange::Items:
         ShowItems(hWnd, widget);

@@ -1,5 +1,6 @@
 // Shows in a widget what its window now holds: the text, check, items, selection,
-// columns, rows, text selection or icon, read back through the window's messages.
+// columns, text selection or icon, read back through the window's messages. A list
+// view's rows are shown row by row (ReportView).
 #pragma once
 
 #include <QWidget>

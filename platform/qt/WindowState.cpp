@@ -21,19 +21,6 @@ QString ComboItemAt(HWND hWnd, int index)
     return FromCp936(buffer.data());
 }
 
-QString ListCellAt(HWND hWnd, int row, int column)
-{
-    char buffer[kCellBufferSize] = {};
-    LVITEM item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = kCellBufferSize;
-    SendMessage(hWnd, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return FromCp936(buffer);
-}
-
 }  // namespace
 
 std::string ClassNameOf(HWND hWnd)
@@ -112,15 +99,26 @@ std::vector<ListColumnState> ListColumnsOf(HWND hWnd)
     }
 }
 
-std::vector<QStringList> ListRowsOf(HWND hWnd, int columnCount)
+int ListRowCountOf(HWND hWnd)
 {
-    std::vector<QStringList> rows;
-    int count = static_cast<int>(SendMessage(hWnd, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        QStringList cells;
-        for (int column = 0; column < columnCount; ++column)
-            cells.append(ListCellAt(hWnd, row, column));
-        rows.push_back(cells);
-    }
-    return rows;
+    return static_cast<int>(SendMessage(hWnd, LVM_GETITEMCOUNT, 0, 0));
+}
+
+QString ListCellOf(HWND hWnd, int row, int column)
+{
+    char buffer[kCellBufferSize] = {};
+    LVITEM item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = kCellBufferSize;
+    SendMessage(hWnd, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return FromCp936(buffer);
+}
+
+UINT ListRowStateOf(HWND hWnd, int row)
+{
+    return static_cast<UINT>(
+        SendMessage(hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED | LVIS_FOCUSED));
 }

@@ -34,6 +34,9 @@ void TextSelectionOf(HWND hWnd, int& first, int& last);
 QStringList ComboItemsOf(HWND hWnd);
 int ComboSelectionOf(HWND hWnd);
 
-// A list view's columns and its rows of texts, one entry per column.
+// A list view's columns, its number of rows, the text of one cell and the state bits
+// of one row (LVIS_SELECTED, LVIS_FOCUSED).
 std::vector<ListColumnState> ListColumnsOf(HWND hWnd);
-std::vector<QStringList> ListRowsOf(HWND hWnd, int columnCount);
+int ListRowCountOf(HWND hWnd);
+QString ListCellOf(HWND hWnd, int row, int column);
+UINT ListRowStateOf(HWND hWnd, int row);

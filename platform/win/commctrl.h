@@ -37,6 +37,7 @@ struct NMHDR {
 #define LVM_INSERTITEM (LVM_FIRST + 7)
 #define LVM_GETCOLUMN (LVM_FIRST + 25)
 #define LVM_INSERTCOLUMN (LVM_FIRST + 27)
+#define LVM_GETITEMSTATE (LVM_FIRST + 44)
 #define LVM_GETITEMTEXT (LVM_FIRST + 45)
 #define LVM_SETITEMTEXT (LVM_FIRST + 46)
 
@@ -60,6 +61,10 @@ struct LVCOLUMN {
 
 // Item mask bits.
 #define LVIF_TEXT 0x0001
+
+// Item states: the row that has the focus (one at most) and the selected rows.
+#define LVIS_FOCUSED 0x0001
+#define LVIS_SELECTED 0x0002
 
 struct LVITEM {
     UINT mask;

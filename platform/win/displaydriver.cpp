@@ -18,6 +18,8 @@ DisplayDriver* g_installedDriver = nullptr;
 
 void DisplayDriver::WindowChanged(HWND, WindowChange) {}
 
+void DisplayDriver::ListRowChanged(HWND, ListRowChange, int) {}
+
 SYSTEMTIME DisplayDriver::LocalTime()
 {
     timespec now{};

@@ -13,7 +13,6 @@ enum class WindowChange {
     Text,           // the window's text changed
     Check,          // a button's check state changed
     Columns,        // a list view's columns changed
-    Rows,           // a list view's rows or their texts changed
     Items,          // a combo box's items changed
     Selection,      // a combo box's selected item changed
     TextSelection,  // an edit's selection or caret moved
@@ -23,11 +22,22 @@ enum class WindowChange {
     Visibility,     // the window was shown, hidden, minimised or restored (ShowWindow)
 };
 
+// What became of one row of a list view.
+enum class ListRowChange {
+    Inserted,  // a new row stands at the index; the rows from there on moved down by one
+    Text,      // one of the row's texts changed
+    State,     // the row's state changed (LVIS_SELECTED, LVIS_FOCUSED)
+};
+
 class DisplayDriver {
 public:
     virtual ~DisplayDriver() = default;
 
     virtual void WindowChanged(HWND hWnd, WindowChange change);
+
+    // One row of a list view changed, named by its index as it now stands: a change
+    // costs the same at any length of the list.
+    virtual void ListRowChanged(HWND hWnd, ListRowChange change, int row);
 
     // The local time; by default the system clock.
     virtual SYSTEMTIME LocalTime();

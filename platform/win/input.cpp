@@ -2,6 +2,7 @@
 // that the platform's keyboard and mouse would send.
 #include "input.h"
 
+#include "commctrl.h"
 #include "dialogmanager.h"
 #include "window.h"
 
@@ -76,6 +77,14 @@ void UserClick(HWND hWnd)
     SetFocus(hWnd);
     if (IsPushButton(hWnd) || IsCheckBox(hWnd))
         SendMessage(hWnd, BM_CLICK, 0, 0);
+}
+
+void UserClickListRow(HWND hWnd, int nRow)
+{
+    if (!IsWindowOfClass(hWnd, WC_LISTVIEW) || !TakesFocusOnClick(hWnd))
+        return;
+    SetFocus(hWnd);
+    SelectListRowAlone(hWnd, nRow);
 }
 
 void UserChooseItem(HWND hWnd, int nIndex)

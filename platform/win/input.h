@@ -31,6 +31,10 @@ void UserSelectText(HWND hWnd, int first, int last);
 // is clicked.
 void UserClick(HWND hWnd);
 
+// A mouse click on row nRow of a list view (-1: below its rows): the focus moves to the
+// list, and the row alone is selected and focused.
+void UserClickListRow(HWND hWnd, int nRow);
+
 // The user picks item nIndex of a combo box's list.
 void UserChooseItem(HWND hWnd, int nIndex);
 

@@ -1,4 +1,6 @@
-// The list view class (SysListView32) in report view: columns and rows of texts.
+// The list view class (SysListView32) in report view: columns, and rows of texts each
+// with its state. Selection is single: a click or a key selects one row alone, and the
+// state moves with its row when rows are inserted above it.
 #include <algorithm>
 #include <cstring>
 #include <deque>
@@ -16,12 +18,27 @@ struct Column {
     std::string text;
 };
 
+struct Row {
+    std::vector<std::string> texts;  // by subitem
+    UINT state = 0;                  // LVIS_SELECTED, LVIS_FOCUSED
+};
+
 struct ListViewData : WindowClassData {
     std::vector<Column> columns;
-    // Texts by subitem. A deque, because a log puts each new row at the top: inserting
-    // there must not move every row below it.
-    std::deque<std::vector<std::string>> rows;
+    // A deque, because a log puts each new row at the top: inserting there must not
+    // move every row below it.
+    std::deque<Row> rows;
 };
+
+bool IsRow(const ListViewData& data, int index)
+{
+    return index >= 0 && index < static_cast<int>(data.rows.size());
+}
+
+void NotifyDriverOfRow(HWND hWnd, ListRowChange change, int row)
+{
+    GetDisplayDriver().ListRowChanged(hWnd, change, row);
+}
 
 int CopyOut(const std::string& text, LPTSTR buffer, int bufferSize)
 {
@@ -75,36 +92,95 @@ LRESULT InsertItem(HWND hWnd, ListViewData& data, const LVITEM* item)
     if (item == nullptr || item->iItem < 0 || item->iSubItem != 0)
         return -1;
     int index = std::min<int>(item->iItem, static_cast<int>(data.rows.size()));
-    std::vector<std::string> row(1);
+    Row row;
+    row.texts.resize(1);
     if (item->mask & LVIF_TEXT)
-        row[0] = TextOf(item->pszText);
+        row.texts[0] = TextOf(item->pszText);
     data.rows.insert(data.rows.begin() + index, std::move(row));
-    NotifyDriver(hWnd, WindowChange::Rows);
+    NotifyDriverOfRow(hWnd, ListRowChange::Inserted, index);
     return index;
 }
 
 LRESULT SetItemText(HWND hWnd, ListViewData& data, int index, const LVITEM* item)
 {
-    if (item == nullptr || index < 0 || index >= static_cast<int>(data.rows.size()) || item->iSubItem < 0)
+    if (item == nullptr || !IsRow(data, index) || item->iSubItem < 0)
         return FALSE;
-    std::vector<std::string>& row = data.rows[static_cast<size_t>(index)];
-    if (static_cast<size_t>(item->iSubItem) >= row.size())
-        row.resize(static_cast<size_t>(item->iSubItem) + 1);
-    row[static_cast<size_t>(item->iSubItem)] = TextOf(item->pszText);
-    NotifyDriver(hWnd, WindowChange::Rows);
+    std::vector<std::string>& texts = data.rows[static_cast<size_t>(index)].texts;
+    if (static_cast<size_t>(item->iSubItem) >= texts.size())
+        texts.resize(static_cast<size_t>(item->iSubItem) + 1);
+    texts[static_cast<size_t>(item->iSubItem)] = TextOf(item->pszText);
+    NotifyDriverOfRow(hWnd, ListRowChange::Text, index);
     return TRUE;
 }
 
 LRESULT GetItemText(const ListViewData& data, int index, LVITEM* item)
 {
-    if (item == nullptr || index < 0 || index >= static_cast<int>(data.rows.size()) || item->iSubItem < 0)
+    if (item == nullptr || !IsRow(data, index) || item->iSubItem < 0)
         return 0;
-    const std::vector<std::string>& row = data.rows[static_cast<size_t>(index)];
-    std::string text = static_cast<size_t>(item->iSubItem) < row.size() ? row[static_cast<size_t>(item->iSubItem)] : "";
+    const std::vector<std::string>& texts = data.rows[static_cast<size_t>(index)].texts;
+    std::string text = static_cast<size_t>(item->iSubItem) < texts.size() ? texts[static_cast<size_t>(item->iSubItem)] : "";
     return CopyOut(text, item->pszText, item->cchTextMax);
 }
 
+void SetRowState(HWND hWnd, ListViewData& data, int index, UINT state)
+{
+    UINT& held = data.rows[static_cast<size_t>(index)].state;
+    if (held == state)
+        return;
+    held = state;
+    NotifyDriverOfRow(hWnd, ListRowChange::State, index);
+}
+
+// The focused row, or -1. A scan: it serves the user's clicks and keys, never the
+// program's inserts.
+int FocusedRow(const ListViewData& data)
+{
+    auto found = std::find_if(data.rows.begin(), data.rows.end(),
+                              [](const Row& row) { return (row.state & LVIS_FOCUSED) != 0; });
+    return found == data.rows.end() ? -1 : static_cast<int>(found - data.rows.begin());
+}
+
+// The row a list key moves to: Up and Down step from the focused row and stop at the
+// ends, Home and End go to the ends; without a focused row every key starts at the
+// first row, End at the last. -1 for another key or an empty list.
+int RowForKey(const ListViewData& data, UINT vk)
+{
+    int last = static_cast<int>(data.rows.size()) - 1;
+    int focused = FocusedRow(data);
+    if (last < 0)
+        return -1;
+    switch (vk) {
+    case VK_UP:
+        return focused < 0 ? 0 : std::max(focused - 1, 0);
+    case VK_DOWN:
+        return focused < 0 ? 0 : std::min(focused + 1, last);
+    case VK_HOME:
+        return 0;
+    case VK_END:
+        return last;
+    default:
+        return -1;
+    }
+}
+
 }  // namespace
+
+void SelectListRowAlone(HWND hWnd, int row)
+{
+    Window* window = FindWindowObject(hWnd);
+    if (window == nullptr || !IsWindowOfClass(hWnd, WC_LISTVIEW))
+        return;
+    ListViewData& data = ClassDataOf<ListViewData>(*window);
+    bool isRow = IsRow(data, row);
+    // The others lose their selection first, and the focus if the row takes it.
+    UINT cleared = isRow ? LVIS_SELECTED | LVIS_FOCUSED : LVIS_SELECTED;
+    for (int index = 0; index < static_cast<int>(data.rows.size()); ++index) {
+        if (index != row)
+            SetRowState(hWnd, data, index, data.rows[static_cast<size_t>(index)].state & ~cleared);
+    }
+    if (isRow)
+        SetRowState(hWnd, data, row, LVIS_SELECTED | LVIS_FOCUSED);
+}
 
 LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -124,6 +200,12 @@ LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return SetItemText(hWnd, data, index, reinterpret_cast<const LVITEM*>(lParam));
     case LVM_GETITEMTEXT:
         return GetItemText(data, index, reinterpret_cast<LVITEM*>(lParam));
+    case LVM_GETITEMSTATE:
+        return IsRow(data, index) ? static_cast<LRESULT>(data.rows[static_cast<size_t>(index)].state & lParam) : 0;
+    case WM_KEYDOWN:
+        if (int row = RowForKey(data, static_cast<UINT>(wParam)); row >= 0)
+            SelectListRowAlone(hWnd, row);
+        return 0;
     default:
         return DefWindowProc(hWnd, msg, wParam, lParam);
     }

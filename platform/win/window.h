@@ -68,5 +68,9 @@ LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT EditWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// Selects one row of a list view alone and gives it the focus, as a click on it does;
+// a row of -1 (a click below the rows) leaves no row selected.
+void SelectListRowAlone(HWND hWnd, int row);
+
 // Whether a window is of the named class, compared as the platform compares class names.
 bool IsWindowOfClass(HWND hWnd, const char* className);

@@ -164,6 +164,11 @@ class Quorvel:
                  if screen.role(cell) == "table cell"]
         return list(zip(cells[0::2], cells[1::2]))
 
+    def log_selected_rows(self):
+        """The indexes of the log rows shown selected, top first."""
+        cells = [cell for cell in screen.children(self._controls[IDC_LOG]) if screen.role(cell) == "table cell"]
+        return sorted({index // 2 for index, cell in enumerate(cells) if "selected" in screen.states(cell)})
+
     def log_columns(self):
         return [screen.name(cell) for cell in screen.children(self._controls[IDC_LOG])
                 if screen.role(cell) == "table column header"]
@@ -249,7 +254,7 @@ class Quorvel:
 
     @staticmethod
     def _map_controls(dialog):
-        by_role = {"text": [], "combo box": [], "tree": []}
+        by_role = {"text": [], "combo box": [], "table": []}
         controls = {}
         for node in screen.children(dialog):
             node_role = screen.role(node)
@@ -258,7 +263,7 @@ class Quorvel:
             elif node_role in ("push button", "check box") and screen.name(node) in BUTTONS:
                 controls[BUTTONS[screen.name(node)]] = node
         for ids, nodes in ((EDITS, by_role["text"]), (COMBO_BOXES, by_role["combo box"]),
-                           (LIST_VIEWS, by_role["tree"])):
+                           (LIST_VIEWS, by_role["table"])):
             if len(ids) != len(nodes):
                 raise AssertionError("the dialog holds %d controls of a kind where %d were expected" %
                                      (len(nodes), len(ids)))

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTableView>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -22,7 +22,9 @@
 
 #include "AfxWinMain.h"
 #include "FileChooserSteps.h"
+#include "LogListRows.h"
 #include "QtDriver.h"
+#include "ReportView.h"
 #include "app/QuorvelDlg.h"
 
 namespace {
@@ -116,7 +118,7 @@ bool IsWidgetOfKind(QWidget* widget, const char* kind)
         return qobject_cast<QLineEdit*>(widget) != nullptr;
     if (k == "SCROLLBAR")
         return qobject_cast<QScrollBar*>(widget) != nullptr;
-    return qobject_cast<QTreeWidget*>(widget) != nullptr;
+    return qobject_cast<QTableView*>(widget) != nullptr;
 }
 
 QString CaptionOf(QWidget* widget)
@@ -279,13 +281,13 @@ TEST_F(MainDialogOnScreen, OpensWithTheDefaultsTheEmptyListsAndTheFocusOnTheDevi
         for (int id : {1027, 1033, 1034, 1035})
             EXPECT_FALSE(qobject_cast<QCheckBox*>(WidgetOf(id))->isChecked());
 
-        auto* log = qobject_cast<QTreeWidget*>(WidgetOf(1026));
-        ASSERT_EQ(log->columnCount(), 2);
-        EXPECT_EQ(log->headerItem()->text(0), QString::fromUtf16(u"\u65F6\u95F4"));
-        EXPECT_EQ(log->headerItem()->text(1), QString::fromUtf16(u"\u4FE1\u606F"));
-        EXPECT_EQ(log->header()->sectionSize(0), 60);
-        EXPECT_EQ(log->header()->sectionSize(1), 280);
-        EXPECT_EQ(log->topLevelItemCount(), 0);
+        auto* log = qobject_cast<QTableView*>(WidgetOf(1026));
+        ASSERT_EQ(log->model()->columnCount(), 2);
+        EXPECT_EQ(log->model()->headerData(0, Qt::Horizontal).toString(), QString::fromUtf16(u"\u65F6\u95F4"));
+        EXPECT_EQ(log->model()->headerData(1, Qt::Horizontal).toString(), QString::fromUtf16(u"\u4FE1\u606F"));
+        EXPECT_EQ(log->horizontalHeader()->sectionSize(0), 60);
+        EXPECT_EQ(log->horizontalHeader()->sectionSize(1), 280);
+        EXPECT_EQ(log->model()->rowCount(), 0);
 
         EXPECT_EQ(QtFocusedId(), 1000);
     });
@@ -432,9 +434,9 @@ TEST_F(MainDialogOnScreen, SaveThroughTheChooserWritesTheDefaultsAndLoadBringsTh
         WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, typed + QStringLiteral(".svo")); });
         QTest::mouseClick(WidgetOf(1036), Qt::LeftButton);
         deadBandAfterLoad = EditText(1003);
-        auto* log = qobject_cast<QTreeWidget*>(WidgetOf(1026));
-        for (int row = 0; row < log->topLevelItemCount(); ++row)
-            rows.append(log->topLevelItem(row)->text(1));
+        QAbstractItemModel* log = qobject_cast<QTableView*>(WidgetOf(1026))->model();
+        for (int row = 0; row < log->rowCount(); ++row)
+            rows.append(log->index(row, 1).data().toString());
     });
     std::ifstream file((typed + QStringLiteral(".svo")).toStdString(), std::ios::binary);
     std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
@@ -444,4 +446,54 @@ TEST_F(MainDialogOnScreen, SaveThroughTheChooserWritesTheDefaultsAndLoadBringsTh
     EXPECT_EQ(deadBandBeforeLoad, QStringLiteral("7"));
     EXPECT_EQ(deadBandAfterLoad, QStringLiteral("3.2"));
     EXPECT_EQ(rows, (QStringList{QString::fromUtf8("文件载入成功"), QString::fromUtf8("文件保存成功")}));
+}
+
+TEST_F(MainDialogOnScreen, TheLogShowsEveryTimeWholeInItsSixtyPixelColumnInTheDialogsBoldTahoma)
+{
+    QFont font;
+    int width = 0;
+    QStringList shown;
+    Run([&] {
+        auto* log = dynamic_cast<ReportView*>(WidgetOf(1026));
+        ASSERT_NE(log, nullptr);
+        for (const char* time : {"00:00:00", "23:59:59", "18:48:08"})
+            dlg.m_listLog.InsertItem(0, time);
+        font = log->font();
+        width = log->horizontalHeader()->sectionSize(0);
+        for (int row = 0; row < 3; ++row)
+            shown.append(log->ShownText(row, 0));
+    });
+    EXPECT_EQ(QFontInfo(font).family(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(font.weight(), QFont::Bold);
+    EXPECT_EQ(font.pixelSize(), 12);
+    EXPECT_EQ(width, 60);
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("18:48:08"), QStringLiteral("23:59:59"), QStringLiteral("00:00:00")}));
+}
+
+TEST_F(MainDialogOnScreen, ALogRowTheUserSelectedStaysSelectedWhenACommandLogsANewRow)
+{
+    UINT movedState = 0;
+    UINT topState = 0;
+    std::vector<int> shownSelection;
+    QString selectedMessage;
+    QString topMessage;
+    Run([&] {
+        auto* log = qobject_cast<QTableView*>(WidgetOf(1026));
+        QTest::mouseClick(WidgetOf(1001), Qt::LeftButton);  // Reflash USB: a row
+        QTest::mouseClick(WidgetOf(1001), Qt::LeftButton);  // and another
+        QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, log->visualRect(log->model()->index(1, 1)).center());
+        QTest::mouseClick(WidgetOf(1014), Qt::LeftButton);  // Read Config: a third, on top
+        movedState = RowState(Item(1026), 2);
+        topState = RowState(Item(1026), 0);
+        for (const QModelIndex& index : log->selectionModel()->selectedRows(1)) {
+            shownSelection.push_back(index.row());
+            selectedMessage = index.data().toString();
+        }
+        topMessage = log->model()->index(0, 1).data().toString();
+    });
+    EXPECT_EQ(movedState, static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_EQ(topState, 0u);
+    EXPECT_EQ(shownSelection, std::vector<int>{2});
+    EXPECT_EQ(selectedMessage, QString::fromUtf8("找到设备"));
+    EXPECT_EQ(topMessage, QString::fromUtf8("成功：读出EEPROM成功"));
 }

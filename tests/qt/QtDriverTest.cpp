@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTableView>
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "LogListRows.h"
 #include "QtDriver.h"
-#include "commctrl.h"
 
 namespace {
 
@@ -61,27 +61,6 @@ protected:
     QtDriver driver;
     HWND parent;
 };
-
-void InsertColumn(HWND list, int index, const char* title, int width)
-{
-    LVCOLUMN column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = LVCFMT_LEFT;
-    column.cx = width;
-    column.pszText = const_cast<char*>(title);
-    SendMessage(list, LVM_INSERTCOLUMN, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
-}
-
-void InsertRow(HWND list, const char* time, const char* message)
-{
-    LVITEM item{};
-    item.mask = LVIF_TEXT;
-    item.pszText = const_cast<char*>(time);
-    int row = static_cast<int>(SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(message);
-    SendMessage(list, LVM_SETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
 
 }  // namespace
 
@@ -162,19 +141,27 @@ TEST_F(QtDriverTest, TheLogListShowsItsColumnsLeftAlignedAtTheirWidthsAndItsRows
     InsertRow(log, "12:00:01", "\xd5\xd2\xb5\xbd\xc9\xe8\xb1\xb8");
     InsertRow(log, "12:00:02", "ERROR:");
 
-    QTreeWidget* list = WidgetOf<QTreeWidget>(log);
+    QTableView* list = WidgetOf<QTableView>(log);
     ASSERT_NE(list, nullptr);
+    QAbstractItemModel* model = list->model();
     EXPECT_EQ(list->geometry(), QRect(14, 514, 610, 142));
-    ASSERT_EQ(list->columnCount(), 2);
-    EXPECT_EQ(list->headerItem()->text(0), QString::fromUtf16(u"\u65F6\u95F4"));
-    EXPECT_EQ(list->headerItem()->text(1), QString::fromUtf16(u"\u4FE1\u606F"));
-    EXPECT_EQ(list->header()->sectionSize(0), 60);
-    EXPECT_EQ(list->header()->sectionSize(1), 280);
-    EXPECT_EQ(list->headerItem()->textAlignment(0) & Qt::AlignHorizontal_Mask, int(Qt::AlignLeft));
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral("12:00:02"));
-    EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("ERROR:"));
-    EXPECT_EQ(list->topLevelItem(1)->text(1), QString::fromUtf16(u"\u627E\u5230\u8BBE\u5907"));
+    ASSERT_EQ(model->columnCount(), 2);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QString::fromUtf16(u"\u65F6\u95F4"));
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), QString::fromUtf16(u"\u4FE1\u606F"));
+    EXPECT_EQ(list->horizontalHeader()->sectionSize(0), 60);
+    EXPECT_EQ(list->horizontalHeader()->sectionSize(1), 280);
+    for (int column : {0, 1}) {
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                      Qt::AlignHorizontal_Mask,
+                  Qt::AlignLeft);
+        EXPECT_EQ(model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignLeft);
+    }
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("12:00:02"));
+    EXPECT_EQ(model->index(0, 1).data().toString(), QStringLiteral("ERROR:"));
+    EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("12:00:01"));
+    EXPECT_EQ(model->index(1, 1).data().toString(), QString::fromUtf16(u"\u627E\u5230\u8BBE\u5907"));
 }
 
 TEST_F(QtDriverTest, ADestroyedWindowTakesItsWidgetAlong)

@@ -1,0 +1,107 @@
+#include "ReportView.h"
+
+#include <QEvent>
+#include <QHeaderView>
+
+#include "ListViewModel.h"
+#include "NarrowCellDelegate.h"
+#include "commctrl.h"
+
+ReportView::ReportView(HWND hWnd, QWidget* parent)
+    : QTableView(parent), m_hWnd(hWnd), m_model(new ListViewModel(hWnd, this)), m_delegate(new NarrowCellDelegate(this))
+{
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // Rows of one height and no row header: a table of any length lays out at the
+    // cost of its visible rows.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    FitRowHeightToFont();
+    // The widths are the window's: the user neither drags nor clicks the header.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ShowColumns();
+}
+
+void ReportView::ShowColumns()
+{
+    m_model->ColumnsChanged();
+    const std::vector<ListColumnState>& columns = m_model->Columns();
+    horizontalHeader()->setVisible(!columns.empty());
+    for (int index = 0; index < static_cast<int>(columns.size()); ++index)
+        horizontalHeader()->resizeSection(index, columns[static_cast<size_t>(index)].width);
+    // Starting over forgot the selection; the window still holds it.
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        ShowRowState(row);
+}
+
+void ReportView::ShowRowChange(ListRowChange change, int row)
+{
+    switch (change) {
+    case ListRowChange::Inserted:
+        m_model->RowInserted(row);
+        break;
+    case ListRowChange::Text:
+        m_model->RowTextChanged(row);
+        break;
+    case ListRowChange::State:
+        ShowRowState(row);
+        break;
+    }
+}
+
+// LVIS_SELECTED is the view's selection, LVIS_FOCUSED its current row; taking the
+// focus scrolls the row into view, as the platform's list does.
+void ReportView::ShowRowState(int row)
+{
+    if (row < 0 || row >= m_model->rowCount() || m_model->columnCount() == 0)
+        return;
+    UINT state = ListRowStateOf(m_hWnd, row);
+    QModelIndex index = m_model->index(row, 0);
+    QItemSelectionModel::SelectionFlags rows = QItemSelectionModel::Rows;
+    selectionModel()->select(index, rows | ((state & LVIS_SELECTED) ? QItemSelectionModel::Select
+                                                                     : QItemSelectionModel::Deselect));
+    if (state & LVIS_FOCUSED)
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    else if (currentIndex().row() == row)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+int ReportView::RowAt(const QPoint& viewportPoint) const
+{
+    return rowAt(viewportPoint.y());
+}
+
+QString ReportView::ShownText(int row, int column) const
+{
+    QModelIndex index = m_model->index(row, column);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return m_delegate->ShownText(option, index);
+}
+
+void ReportView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        FitRowHeightToFont();
+    QTableView::changeEvent(event);
+}
+
+// A line of the font and a little air, as the platform's report view spaces its rows.
+void ReportView::FitRowHeightToFont()
+{
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+}
