@@ -1,4 +1,6 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -209,4 +211,16 @@ TEST_F(QtDriverTest, AMessageBoxShowsCaptionTextWarningIconAndAnOkButton)
     EXPECT_EQ(text, QString::fromUtf16(u"\u8BF7\u8F93\u5165\u4E00\u4E2A\u6570\u5B57\u3002"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST_F(QtDriverTest, AListWithoutRoomForOneItemStillOpensWithOneWhole)
+{
+    HWND list = Child("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 1016, "", 20, 20, 100, 26);
+    for (const char* item : {"1", "2", "4"})
+        SendMessage(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    driver.WidgetOf(parent)->show();
+    auto* combo = WidgetOf<QComboBox>(list);
+    combo->showPopup();
+    EXPECT_GE(combo->view()->viewport()->height(), combo->view()->sizeHintForRow(0));
+    combo->hidePopup();
 }
