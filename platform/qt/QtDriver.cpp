@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "AccessibleNames.h"
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
@@ -71,6 +72,7 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
     switch (change) {
     case WindowChange::Created:
         CreateWidget(hWnd);
+        ShowNames(hWnd, change);
         return;
     case WindowChange::Destroyed:
         DestroyWidget(hWnd);
@@ -82,8 +84,14 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
     default:
         if (QWidget* widget = WidgetOf(hWnd))
             ShowChange(hWnd, widget, change);
+        ShowNames(hWnd, change);
         return;
     }
+}
+
+void QtDriver::ShowNames(HWND hWnd, WindowChange change)
+{
+    ShowAccessibleNames(hWnd, change, [this](HWND hShown) { return WidgetOf(hShown); });
 }
 
 void QtDriver::CreateWidget(HWND hWnd)

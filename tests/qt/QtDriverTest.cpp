@@ -1,6 +1,8 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -223,4 +225,20 @@ TEST_F(QtDriverTest, AListWithoutRoomForOneItemStillOpensWithOneWhole)
     combo->showPopup();
     EXPECT_GE(combo->view()->viewport()->height(), combo->view()->sizeHintForRow(0));
     combo->hidePopup();
+}
+
+// A label created after its edit names it, follows its own text without the blanks
+// that pad it, and yields to a nearer label on the line.
+TEST_F(QtDriverTest, ALabelNamesTheEditToItsRightOnItsLine)
+{
+    HWND edit = Child("EDIT", WS_BORDER | WS_TABSTOP, 1012, "0", 200, 100, 100, 24);
+    HWND far = Child("STATIC", SS_LEFT, -1, "Neutral ", 10, 104, 100, 16);
+    auto* field = WidgetOf<QLineEdit>(edit);
+    SetWindowText(far, "Centre  ");
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Centre"));
+    EXPECT_EQ(WidgetOf<QLabel>(far)->buddy(), field);
+    HWND near = Child("STATIC", SS_LEFT, -1, "Neutral", 120, 100, 70, 16);
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Neutral"));
+    EXPECT_EQ(WidgetOf<QLabel>(near)->buddy(), field);
+    EXPECT_EQ(WidgetOf<QLabel>(far)->buddy(), nullptr);
 }
