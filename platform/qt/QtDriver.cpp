@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "AccessibleNames.h"
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
@@ -72,6 +73,7 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
     switch (change) {
     case WindowChange::Created:
         CreateWidget(hWnd);
+        ShowNames(hWnd, change);
         return;
     case WindowChange::Destroyed:
         DestroyWidget(hWnd);
@@ -83,6 +85,7 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
     default:
         if (QWidget* widget = WidgetOf(hWnd))
             ShowChange(hWnd, widget, change);
+        ShowNames(hWnd, change);
         return;
     }
 }
@@ -91,6 +94,11 @@ void QtDriver::ListRowChanged(HWND hWnd, ListRowChange change, int row)
 {
     if (auto* list = dynamic_cast<ReportView*>(WidgetOf(hWnd)))
         list->ShowRowChange(change, row);
+}
+
+void QtDriver::ShowNames(HWND hWnd, WindowChange change)
+{
+    ShowAccessibleNames(hWnd, change, [this](HWND hShown) { return WidgetOf(hShown); });
 }
 
 void QtDriver::CreateWidget(HWND hWnd)

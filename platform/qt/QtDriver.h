@@ -37,6 +37,8 @@ private:
     void CreateWidget(HWND hWnd);
     void DestroyWidget(HWND hWnd);
     void ConnectSignals(HWND hWnd, QWidget* widget);
+    // The labels' texts as the accessible names of the controls they name.
+    void ShowNames(HWND hWnd, WindowChange change);
     void ShowDialog(HWND hDlg);
 
     DisplayDriver* m_previous;

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <strings.h>
 
+#include "ComboBoxWidget.h"
 #include "ReportView.h"
 #include "WidgetMirror.h"
 #include "WindowState.h"
@@ -58,8 +59,7 @@ QWidget* CreateEdit(QWidget* parent)
 
 QWidget* CreateComboBox(DWORD style, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
-    combo->setMaxVisibleItems(12);
+    auto* combo = new ComboBoxWidget(parent);
     if (ComboKindOf(style) == CBS_DROPDOWN) {
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -130,8 +130,11 @@ void PlaceAt(QWidget* widget, HWND hWnd)
         return;
     }
     // A combo box's rectangle counts its dropped-down list; closed, it is one line high.
-    if (qobject_cast<QComboBox*>(widget) != nullptr)
-        height = qMin(height, widget->sizeHint().height());
+    if (auto* combo = dynamic_cast<ComboBoxWidget*>(widget)) {
+        int closedHeight = qMin(height, widget->sizeHint().height());
+        combo->SetDroppedListHeight(height - closedHeight);
+        height = closedHeight;
+    }
     widget->setGeometry(rect.left, rect.top, width, height);
 }
 

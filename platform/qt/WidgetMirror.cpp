@@ -109,8 +109,23 @@ void ShowVisibility(HWND hWnd, QWidget* widget)
         widget->show();
 }
 
-void ShowFocus(QWidget* widget)
+// The style frames the focused widget only in a window that has seen the keyboard move
+// the focus; the window system's UI state says whether it has.
+void ShowFocusCues(HWND hWnd, QWidget* widget)
 {
+    bool shown = (SendMessage(hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
+    widget->window()->setAttribute(Qt::WA_KeyboardFocusChange, shown);
+}
+
+void ShowUIState(HWND hWnd, QWidget* widget)
+{
+    ShowFocusCues(hWnd, widget);
+    widget->update();
+}
+
+void ShowFocus(HWND hWnd, QWidget* widget)
+{
+    ShowFocusCues(hWnd, widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->isEditable())
         combo->lineEdit()->setFocus(Qt::OtherFocusReason);
     else
@@ -145,7 +160,10 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
         ShowTextSelection(hWnd, widget);
         break;
     case WindowChange::Focus:
-        ShowFocus(widget);
+        ShowFocus(hWnd, widget);
+        break;
+    case WindowChange::UIState:
+        ShowUIState(hWnd, widget);
         break;
     case WindowChange::Icon:
         ShowIcon(hWnd, widget);

@@ -29,8 +29,10 @@ void SendCommand(HWND hDlg, WORD id)
     SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, id)));
 }
 
+// Moving by keyboard shows the focus cues from then on.
 void MoveFocusByTab(HWND hDlg, HWND hFocus, bool previous)
 {
+    SendMessage(hDlg, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     HWND hNext = NextTabStop(hDlg, hFocus, previous);
     if (hNext != nullptr)
         SetDialogFocus(hNext);

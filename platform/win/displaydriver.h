@@ -20,6 +20,7 @@ enum class WindowChange {
     Icon,           // a top-level window's icon changed (WM_SETICON)
     DialogEnded,    // EndDialog was called: the dialog's modal loop is to return
     Visibility,     // the window was shown, hidden, minimised or restored (ShowWindow)
+    UIState,        // the window's UI state changed: focus cues shown or hidden (WM_UPDATEUISTATE)
 };
 
 // What became of one row of a list view.

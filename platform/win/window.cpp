@@ -102,6 +102,7 @@ HWND CreateWindowEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, 
     window->text = lpWindowName != nullptr ? lpWindowName : "";
     window->rect = RECT{x, y, x + nWidth, y + nHeight};
     window->parent = hWndParent;
+    window->uiState = InitialUIState(hWndParent, dwStyle);
     window->proc = proc;
     Table().windows.emplace(reinterpret_cast<UINT_PTR>(hWnd), std::move(window));
     if (hWndParent != nullptr && (dwStyle & WS_CHILD))
@@ -183,6 +184,10 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         return SetIcon(*window, wParam, reinterpret_cast<HICON>(lParam));
     case WM_GETICON:
         return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? window->bigIcon : window->smallIcon);
+    case WM_CHANGEUISTATE:
+    case WM_UPDATEUISTATE:
+    case WM_QUERYUISTATE:
+        return DefUIStateProc(*window, Msg, wParam);
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_CLOSE)
             SendMessage(hWnd, WM_CLOSE, 0, 0);

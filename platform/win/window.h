@@ -31,6 +31,7 @@ struct Window {
     bool iconic = false;         // minimised (ShowWindow)
     HICON bigIcon = nullptr;     // WM_SETICON
     HICON smallIcon = nullptr;
+    WORD uiState = 0;            // the UISF_ elements hidden (WM_QUERYUISTATE)
     WNDPROC proc = nullptr;
     LONG_PTR userData = 0;
     LONG_PTR msgResult = 0;  // DWLP_MSGRESULT of a dialog
@@ -57,6 +58,13 @@ void NotifyDriver(HWND hWnd, WindowChange change);
 
 // Drops the keyboard focus, without messages, if the window about to go holds it.
 void ForgetFocus(HWND hWnd);
+
+// The UI state messages as DefWindowProc handles them (WM_CHANGEUISTATE,
+// WM_UPDATEUISTATE, WM_QUERYUISTATE).
+LRESULT DefUIStateProc(Window& window, UINT msg, WPARAM wParam);
+
+// The UI state a new window starts with.
+WORD InitialUIState(HWND hWndParent, DWORD style);
 
 // The procedure of a registered or built-in window class, or nullptr.
 WNDPROC FindClassProc(const std::string& className);

@@ -28,6 +28,9 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
 #define WM_VSCROLL 0x0115
+#define WM_CHANGEUISTATE 0x0127
+#define WM_UPDATEUISTATE 0x0128
+#define WM_QUERYUISTATE 0x0129
 #define WM_USER 0x0400
 
 // System commands (WM_SYSCOMMAND).
@@ -100,6 +103,11 @@ typedef LRESULT (*WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 // Static controls and scroll bars.
 #define SS_LEFT 0x00000000L
 #define SBS_VERT 0x0001L
+
+// UI state (WM_CHANGEUISTATE, WM_UPDATEUISTATE): the action in the low word of
+// wParam, the elements in the high word; WM_QUERYUISTATE answers the elements hidden.
+#define UIS_CLEAR 2
+#define UISF_HIDEFOCUS 0x1
 
 // ShowWindow commands and system metrics.
 #define SW_HIDE 0

@@ -140,6 +140,14 @@ class Quorvel:
     def selection_of(self, control_id):
         return screen.selection(self._controls[control_id])
 
+    def name_of(self, control_id):
+        """The name that a screen reader gives a control."""
+        return screen.name(self._controls[control_id])
+
+    def labels_of(self, control_id):
+        """The texts of the labels that a control is labelled by."""
+        return [screen.name(label) for label in screen.labelled_by(self._controls[control_id])]
+
     def is_checked(self, control_id):
         return "checked" in screen.states(self._controls[control_id])
 

@@ -59,6 +59,15 @@ def selection(node):
     return selected.start_offset, selected.end_offset
 
 
+def labelled_by(node):
+    """The nodes that a node is labelled by (its labelled-by relation)."""
+    labels = []
+    for relation in node.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            labels.extend(relation.get_target(index) for index in range(relation.get_n_targets()))
+    return labels
+
+
 def states(node):
     return {state.value_nick for state in node.get_state_set().get_states()}
 

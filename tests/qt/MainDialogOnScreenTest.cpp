@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -496,4 +497,25 @@ TEST_F(MainDialogOnScreen, ALogRowTheUserSelectedStaysSelectedWhenACommandLogsAN
     EXPECT_EQ(shownSelection, std::vector<int>{2});
     EXPECT_EQ(selectedMessage, QString::fromUtf8("找到设备"));
     EXPECT_EQ(topMessage, QString::fromUtf8("成功：读出EEPROM成功"));
+}
+
+// The template's height of a combo box counts its opened list below the closed box,
+// which is drawn 22 pixels high: 145, 75 and 66 pixels in all (83, 43 and 38 units).
+TEST_F(MainDialogOnScreen, EachListOpensNoTallerThanItsTemplateAllowsAndScrollsTheRest)
+{
+    Run([&] {
+        for (const char* device : {"USB 1", "USB 2", "USB 3", "USB 4"})
+            SendMessage(Item(1000), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(device));
+        for (auto [id, allowed] : {std::pair{1029, 145 - 22}, {1016, 75 - 22}, {1000, 66 - 22}}) {
+            SCOPED_TRACE("list " + std::to_string(id));
+            auto* combo = qobject_cast<QComboBox*>(WidgetOf(id));
+            ASSERT_EQ(combo->height(), 22);
+            combo->showPopup();
+            QAbstractItemView* list = combo->view();
+            EXPECT_LE(list->window()->height(), allowed);
+            EXPECT_GT(list->window()->height(), allowed - list->sizeHintForRow(0));
+            EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+            combo->hidePopup();
+        }
+    });
 }

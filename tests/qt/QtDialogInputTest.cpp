@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "QtDriver.h"
 #include "commctrl.h"
 #include "dlgtemplate.h"
+#include "input.h"
 
 namespace {
 
@@ -331,4 +333,26 @@ TEST_F(QtDialogInputTest, EditingKeysReachTheEditsOwnRules)
     });
     EXPECT_EQ(afterDelete, QStringLiteral("56"));
     EXPECT_EQ(afterBackspace, QStringLiteral("5"));
+}
+
+// A control without the focus is each picture's reference.
+TEST_F(QtDialogInputTest, PushButtonsCheckBoxesAndListsShowTheFocusOnceTheKeyboardMovesIt)
+{
+    RunDialog([&] {
+        auto picture = [this](int id) { return WidgetOf(id)->grab().toImage(); };
+        QImage button = picture(1001);
+        QImage check = picture(1027);
+        UserClick(Item(1003));
+        QImage list = picture(1016);
+        UserClick(Item(1001));
+        EXPECT_EQ(picture(1001), button);  // a click gives the focus without a cue
+        Press(Qt::Key_Backtab);
+        EXPECT_NE(picture(1016), list);
+        Press(Qt::Key_Tab);
+        EXPECT_NE(picture(1001), button);
+        for (int i = 0; i < 3; ++i)
+            Press(Qt::Key_Tab);
+        EXPECT_NE(picture(1027), check);
+        EXPECT_EQ(picture(1001), button);
+    });
 }

@@ -1,4 +1,8 @@
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -196,4 +200,32 @@ TEST_F(QtDriverTest, AMessageBoxShowsCaptionTextWarningIconAndAnOkButton)
     EXPECT_EQ(text, QString::fromUtf16(u"\u8BF7\u8F93\u5165\u4E00\u4E2A\u6570\u5B57\u3002"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+}
+
+TEST_F(QtDriverTest, AListWithoutRoomForOneItemStillOpensWithOneWhole)
+{
+    HWND list = Child("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 1016, "", 20, 20, 100, 26);
+    for (const char* item : {"1", "2", "4"})
+        SendMessage(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    driver.WidgetOf(parent)->show();
+    auto* combo = WidgetOf<QComboBox>(list);
+    combo->showPopup();
+    EXPECT_GE(combo->view()->viewport()->height(), combo->view()->sizeHintForRow(0));
+    combo->hidePopup();
+}
+
+// A label created after its edit names it, follows its own text without the blanks
+// that pad it, and yields to a nearer label on the line.
+TEST_F(QtDriverTest, ALabelNamesTheEditToItsRightOnItsLine)
+{
+    HWND edit = Child("EDIT", WS_BORDER | WS_TABSTOP, 1012, "0", 200, 100, 100, 24);
+    HWND far = Child("STATIC", SS_LEFT, -1, "Neutral ", 10, 104, 100, 16);
+    auto* field = WidgetOf<QLineEdit>(edit);
+    SetWindowText(far, "Centre  ");
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Centre"));
+    EXPECT_EQ(WidgetOf<QLabel>(far)->buddy(), field);
+    HWND near = Child("STATIC", SS_LEFT, -1, "Neutral", 120, 100, 70, 16);
+    EXPECT_EQ(field->accessibleName(), QStringLiteral("Neutral"));
+    EXPECT_EQ(WidgetOf<QLabel>(near)->buddy(), field);
+    EXPECT_EQ(WidgetOf<QLabel>(far)->buddy(), nullptr);
 }

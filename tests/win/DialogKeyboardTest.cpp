@@ -89,4 +89,19 @@ TEST_F(DialogKeyboardTest, ClickMovesTheFocusOnlyToControlsThatTakeIt)
     EXPECT_EQ(dialog.CommandIds(), std::vector<int>{1027});
 }
 
+bool HidesFocus(HWND hWnd)
+{
+    return (SendMessage(hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+}
+
+TEST_F(DialogKeyboardTest, FocusCuesStayHiddenUntilTabOrShiftTabMovesTheFocusThenShowInTheWholeDialog)
+{
+    UserClick(dialog.Item(1014));
+    KeyOn(1016, VK_DOWN);
+    EXPECT_TRUE(HidesFocus(dialog.Item(1014)));
+    Key(VK_TAB, MK_SHIFT_KEY);
+    for (HWND hWnd : {dialog.Handle(), dialog.Item(1000), dialog.Item(1033)})
+        EXPECT_FALSE(HidesFocus(hWnd));
+}
+
 }  // namespace
