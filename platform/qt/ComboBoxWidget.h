@@ -6,7 +6,7 @@
 #include <QComboBox>
 
 class ComboBoxWidget : public QComboBox {
-    // Its own class name, by which qobject_cast tells it from Qt's other combo boxes.
+    // Its own class name, by which its accessible interface is found (AccessibleComboBox).
     Q_OBJECT
 
 public:

@@ -60,6 +60,41 @@ protected:
 
 }  // namespace
 
+TEST_F(AccessibleComboBoxTest, IsNamedByItsLabelOrWithoutOneByTheTextItShowsWhichIsItsValue)
+{
+    QAccessibleInterface* labelled = AccessibleOf(list);
+    ASSERT_NE(labelled, nullptr);
+    EXPECT_EQ(labelled->role(), QAccessible::ComboBox);
+    EXPECT_EQ(labelled->text(QAccessible::Name), QStringLiteral("Stretcher :"));
+    EXPECT_EQ(labelled->text(QAccessible::Value), QStringLiteral("16"));
+    SendMessage(list, CB_SETCURSEL, 3, 0);
+    EXPECT_EQ(labelled->text(QAccessible::Name), QStringLiteral("Stretcher :"));
+    EXPECT_EQ(labelled->text(QAccessible::Value), QStringLiteral("8"));
+
+    QAccessibleInterface* unlabelled = AccessibleOf(box);
+    EXPECT_EQ(unlabelled->text(QAccessible::Name), QStringLiteral("USB Servo Adapter"));
+    // The edit field's text, even where no item holds it.
+    SetWindowText(box, "USB");
+    EXPECT_EQ(unlabelled->text(QAccessible::Name), QStringLiteral("USB"));
+    EXPECT_EQ(unlabelled->text(QAccessible::Value), QStringLiteral("USB"));
+}
+
+TEST_F(AccessibleComboBoxTest, ItsChildrenAreTheListThatDropsDownAndADropDownsEditField)
+{
+    QAccessibleInterface* dropList = AccessibleOf(list);
+    ASSERT_EQ(dropList->childCount(), 1);
+    EXPECT_EQ(dropList->child(0)->object(), ComboOf(list)->view());
+    EXPECT_EQ(dropList->child(0)->role(), QAccessible::List);
+    EXPECT_EQ(dropList->indexOfChild(dropList->child(0)), 0);
+
+    QAccessibleInterface* dropDown = AccessibleOf(box);
+    ASSERT_EQ(dropDown->childCount(), 2);
+    EXPECT_EQ(dropDown->child(0)->object(), ComboOf(box)->view());
+    EXPECT_EQ(dropDown->child(1)->object(), ComboOf(box)->lineEdit());
+    EXPECT_EQ(dropDown->indexOfChild(dropDown->child(1)), 1);
+    EXPECT_EQ(dropDown->indexOfChild(dropList->child(0)), -1);
+}
+
 TEST_F(AccessibleComboBoxTest, ItsListSelectsTheItemItShowsWhetherOpenOrClosed)
 {
     EXPECT_EQ(SelectedInList(list), QStringList{QStringLiteral("16")});
@@ -74,4 +109,21 @@ TEST_F(AccessibleComboBoxTest, ItsListSelectsTheItemItShowsWhetherOpenOrClosed)
     EXPECT_EQ(SelectedInList(list), QStringList{QStringLiteral("32")});
     SendMessage(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     EXPECT_TRUE(SelectedInList(list).isEmpty());
+}
+
+TEST_F(AccessibleComboBoxTest, IsExpandedWhileItsListIsOpenWhichItsActionsOpenAndClose)
+{
+    QAccessibleInterface* combo = AccessibleOf(list);
+    driver.WidgetOf(parent)->show();
+    EXPECT_TRUE(combo->state().expandable);
+    EXPECT_FALSE(combo->state().expanded);
+    EXPECT_FALSE(combo->state().editable);
+    EXPECT_TRUE(AccessibleOf(box)->state().editable);
+
+    combo->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    EXPECT_TRUE(ComboOf(list)->view()->isVisible());
+    EXPECT_TRUE(combo->state().expanded);
+    combo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(ComboOf(list)->view()->isVisible());
+    EXPECT_FALSE(combo->state().expanded);
 }
