@@ -33,8 +33,8 @@ void ShowLabelOf(HWND hCtl, const WidgetLookup& widgetOf)
     auto* label = qobject_cast<QLabel*>(hLabel != nullptr ? widgetOf(hLabel) : nullptr);
     if (control == nullptr || label == nullptr)
         return;
-    // An edit is read by this name. A combo box is read by its current item on this
-    // desktop, and by its label through the relation that the buddy makes.
+    // A screen reader reads an edit or a combo box by this name, and finds the label
+    // through the relation that the buddy makes.
     control->setAccessibleName(NameFromLabel(hLabel));
     for (QLabel* other : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (other != label && other->buddy() == control)

@@ -33,6 +33,13 @@ ComboBoxWidget::ComboBoxWidget(QWidget* parent) : QComboBox(parent)
     setMaxVisibleItems(std::numeric_limits<int>::max());
 }
 
+void ComboBoxWidget::ShowCurrentItem(int index)
+{
+    setCurrentIndex(index);
+    QModelIndex item = model()->index(index, modelColumn(), rootModelIndex());
+    view()->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+}
+
 void ComboBoxWidget::showPopup()
 {
     view()->parentWidget()->setMaximumHeight(qMax(m_droppedListHeight, OneItemListHeight()));

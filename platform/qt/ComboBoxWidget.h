@@ -6,11 +6,18 @@
 #include <QComboBox>
 
 class ComboBoxWidget : public QComboBox {
+    // Its own class name, by which its accessible interface is found (AccessibleComboBox).
+    Q_OBJECT
+
 public:
     explicit ComboBoxWidget(QWidget* parent);
 
     // The height in pixels that the window's rectangle leaves for the opened list.
     void SetDroppedListHeight(int height) { m_droppedListHeight = height; }
+
+    // Shows the item at index (-1: none) in the box and selected in the list, open or
+    // closed, where a screen reader finds it among the items.
+    void ShowCurrentItem(int index);
 
     void showPopup() override;
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "AccessibleComboBox.h"
 #include "AccessibleNames.h"
 #include "Cp936.h"
 #include "DialogFont.h"
@@ -34,6 +35,8 @@ QtDriver::QtDriver()
     : m_previous(&GetDisplayDriver()), m_filter([this](const QObject* object) { return WindowOf(object); })
 {
     RegisterDialogFonts();
+    // Before any combo box is created: Qt keeps the first interface found for a widget.
+    QAccessible::installFactory(AccessibleComboBox::Factory);
     qApp->installEventFilter(&m_filter);
     SetDisplayDriver(this);
 }

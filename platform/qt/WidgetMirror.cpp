@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <memory>
 
+#include "ComboBoxWidget.h"
 #include "Cp936.h"
 #include "ReportView.h"
 #include "WindowIcon.h"
@@ -62,21 +63,21 @@ void ShowTextSelection(HWND hWnd, QWidget* widget)
 
 void ShowItems(HWND hWnd, QWidget* widget)
 {
-    auto* combo = qobject_cast<QComboBox*>(widget);
+    auto* combo = qobject_cast<ComboBoxWidget*>(widget);
     if (combo == nullptr)
         return;
     combo->clear();
     combo->addItems(ComboItemsOf(hWnd));
-    combo->setCurrentIndex(ComboSelectionOf(hWnd));
+    combo->ShowCurrentItem(ComboSelectionOf(hWnd));
     ShowText(hWnd, widget);
 }
 
 void ShowSelection(HWND hWnd, QWidget* widget)
 {
-    auto* combo = qobject_cast<QComboBox*>(widget);
+    auto* combo = qobject_cast<ComboBoxWidget*>(widget);
     if (combo == nullptr)
         return;
-    combo->setCurrentIndex(ComboSelectionOf(hWnd));
+    combo->ShowCurrentItem(ComboSelectionOf(hWnd));
     ShowText(hWnd, widget);
 }
 

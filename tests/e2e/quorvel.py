@@ -131,11 +131,18 @@ class Quorvel:
     # --- what the window shows -------------------------------------------------------
 
     def text_of(self, control_id):
-        """An edit's text, or the text a combo box shows."""
+        """An edit's text, or what a combo box shows, read where a screen reader reads it: in
+        the edit field of a combo box that has one, else as the item selected in its list."""
         node = self._controls[control_id]
-        if control_id in COMBO_BOXES:
-            return screen.name(node)
-        return screen.text(node)
+        if control_id not in COMBO_BOXES:
+            return screen.text(node)
+        parts = screen.children(node)
+        for part in parts:
+            if screen.role(part) == "text":
+                return screen.text(part)
+        selected = [screen.name(item) for part in parts if screen.role(part) == "list"
+                    for item in screen.children(part) if "selected" in screen.states(item)]
+        return ", ".join(selected)
 
     def selection_of(self, control_id):
         return screen.selection(self._controls[control_id])

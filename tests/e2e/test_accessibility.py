@@ -2,7 +2,9 @@
 
 import unittest
 
+import screen
 from e2e_case import QuorvelTestCase
+from quorvel import DEVICE_TIMEOUT, STEP_TIMEOUT
 
 # The edits, each with the label beside it, which names it without its padding blank.
 EDIT_LABELS = {
@@ -10,8 +12,9 @@ EDIT_LABELS = {
     1007: "Pulse Upper( us )", 1008: "Pulse Lower( us )", 1009: "Right Range(-64+64)",
     1010: "Left Range(-64-+64)", 1012: "Neutral(+_1000)",
 }
-# The lists, which this desktop names by their current item, with the labels beside them.
+# The parameter lists, each with the label beside it and the item it shows at first.
 LIST_LABELS = {1016: ("Stretcher :", "16"), 1029: ("Drive Frequency(Hz) :", "330")}
+ADAPTER = "USB Servo Adapter"
 
 
 class FieldNames(QuorvelTestCase):
@@ -20,10 +23,20 @@ class FieldNames(QuorvelTestCase):
             self.assertEqual(self.app.labels_of(control_id), [label], "edit %d" % control_id)
             self.assertEqual(self.app.name_of(control_id), label.rstrip(" "), "edit %d" % control_id)
 
-    def test_each_parameter_list_is_labelled_by_the_label_beside_it_and_named_by_its_item(self):
+    def test_each_parameter_list_is_named_and_labelled_by_the_label_beside_it_and_selects_its_item(self):
         for control_id, (label, item) in LIST_LABELS.items():
             self.assertEqual(self.app.labels_of(control_id), [label], "list %d" % control_id)
-            self.assertEqual(self.app.name_of(control_id), item, "list %d" % control_id)
+            self.assertEqual(self.app.name_of(control_id), label, "list %d" % control_id)
+            self.assertEqual(self.app.text_of(control_id), item, "list %d" % control_id)
+        self.app.choose_with_arrow(1016, "Up", "8")
+        self.assertEqual(self.app.name_of(1016), "Stretcher :")
+
+    def test_the_device_list_which_no_label_names_is_named_by_the_adapter_it_shows(self):
+        self.assertEqual(self.app.name_of(1000), "")
+        self.app.click_with_enter(1001)
+        self.app.wait_for_text(1000, ADAPTER, DEVICE_TIMEOUT)
+        screen.wait_until(lambda: self.app.name_of(1000), lambda shown: shown == ADAPTER, STEP_TIMEOUT,
+                          "the device list named %r" % ADAPTER)
 
     def test_the_device_list_buttons_check_boxes_and_log_have_no_label(self):
         for control_id in [1000, 1001, 1013, 1014, 1026, 1027, 1028, 1033, 1034, 1035, 1036, 1037]:
