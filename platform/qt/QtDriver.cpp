@@ -11,7 +11,6 @@
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
-#include "ReportView.h"
 #include "WidgetFactory.h"
 #include "WidgetMirror.h"
 #include "WindowState.h"
@@ -95,8 +94,8 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
 
 void QtDriver::ListRowChanged(HWND hWnd, ListRowChange change, int row)
 {
-    if (auto* list = dynamic_cast<ReportView*>(WidgetOf(hWnd)))
-        list->ShowRowChange(change, row);
+    if (QWidget* widget = WidgetOf(hWnd))
+        ShowRowChange(hWnd, widget, change, row);
 }
 
 void QtDriver::ShowNames(HWND hWnd, WindowChange change)

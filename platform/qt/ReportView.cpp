@@ -59,6 +59,9 @@ void ReportView::ShowRowChange(ListRowChange change, int row)
     case ListRowChange::State:
         ShowRowState(row);
         break;
+    case ListRowChange::Deleted:
+        // Only a combo box's items go; nothing deletes a list view's row.
+        break;
     }
 }
 

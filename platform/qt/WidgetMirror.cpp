@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <memory>
 
 #include "ComboBoxWidget.h"
 #include "Cp936.h"
@@ -61,6 +60,24 @@ void ShowTextSelection(HWND hWnd, QWidget* widget)
         edit->setSelection(start, end - start);
 }
 
+// Signals of the widget, and of a combo box's edit field, are blocked while it shows a
+// change, so nothing shown comes back as the user's input.
+class ShownChangeBlocker {
+public:
+    explicit ShownChangeBlocker(QWidget* widget) : m_widget(widget), m_field(EditFieldOf(widget)) {}
+
+private:
+    static QObject* EditFieldOf(QWidget* widget)
+    {
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        return combo != nullptr ? combo->lineEdit() : nullptr;
+    }
+
+    QSignalBlocker m_widget;
+    QSignalBlocker m_field;
+};
+
+// All of a new combo box's items at once.
 void ShowItems(HWND hWnd, QWidget* widget)
 {
     auto* combo = qobject_cast<ComboBoxWidget*>(widget);
@@ -70,6 +87,18 @@ void ShowItems(HWND hWnd, QWidget* widget)
     combo->addItems(ComboItemsOf(hWnd));
     combo->ShowCurrentItem(ComboSelectionOf(hWnd));
     ShowText(hWnd, widget);
+}
+
+// One item come or gone; Qt moves or picks a current item of its own as items come and
+// go, so the box shows the window's selection again.
+void ShowItemChange(HWND hWnd, ComboBoxWidget* combo, ListRowChange change, int row)
+{
+    if (change == ListRowChange::Inserted)
+        combo->insertItem(row, ComboItemOf(hWnd, row));
+    else if (change == ListRowChange::Deleted)
+        combo->removeItem(row);
+    combo->ShowCurrentItem(ComboSelectionOf(hWnd));
+    ShowText(hWnd, combo);
 }
 
 void ShowSelection(HWND hWnd, QWidget* widget)
@@ -137,10 +166,7 @@ void ShowFocus(HWND hWnd, QWidget* widget)
 
 void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
 {
-    QSignalBlocker blocker(widget);
-    std::unique_ptr<QSignalBlocker> editBlocker;
-    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->lineEdit() != nullptr)
-        editBlocker = std::make_unique<QSignalBlocker>(combo->lineEdit());
+    ShownChangeBlocker blocker(widget);
     switch (change) {
     case WindowChange::Text:
         ShowText(hWnd, widget);
@@ -150,9 +176,6 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
         break;
     case WindowChange::Columns:
         ShowColumns(widget);
-        break;
-    case WindowChange::Items:
-        ShowItems(hWnd, widget);
         break;
     case WindowChange::Selection:
         ShowSelection(hWnd, widget);
@@ -177,11 +200,23 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
     }
 }
 
+void ShowRowChange(HWND hWnd, QWidget* widget, ListRowChange change, int row)
+{
+    ShownChangeBlocker blocker(widget);
+    if (auto* list = dynamic_cast<ReportView*>(widget))
+        list->ShowRowChange(change, row);
+    else if (auto* combo = qobject_cast<ComboBoxWidget*>(widget))
+        ShowItemChange(hWnd, combo, change, row);
+}
+
 void ShowWholeState(HWND hWnd, QWidget* widget)
 {
     ShowChange(hWnd, widget, WindowChange::Text);
     ShowChange(hWnd, widget, WindowChange::Check);
-    ShowChange(hWnd, widget, WindowChange::Items);
+    {
+        ShownChangeBlocker blocker(widget);
+        ShowItems(hWnd, widget);
+    }
     ShowChange(hWnd, widget, WindowChange::Columns);
     ShowChange(hWnd, widget, WindowChange::Icon);
 }

@@ -11,16 +11,6 @@ namespace {
 // Long enough for any column title or cell the program writes.
 constexpr int kCellBufferSize = 1024;
 
-QString ComboItemAt(HWND hWnd, int index)
-{
-    LRESULT length = SendMessage(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length < 0)
-        return QString();
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
-    SendMessage(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
-    return FromCp936(buffer.data());
-}
-
 }  // namespace
 
 std::string ClassNameOf(HWND hWnd)
@@ -69,12 +59,22 @@ void TextSelectionOf(HWND hWnd, int& first, int& last)
     last = static_cast<int>(end);
 }
 
+QString ComboItemOf(HWND hWnd, int index)
+{
+    LRESULT length = SendMessage(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0)
+        return QString();
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    SendMessage(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    return FromCp936(buffer.data());
+}
+
 QStringList ComboItemsOf(HWND hWnd)
 {
     QStringList items;
     int count = static_cast<int>(SendMessage(hWnd, CB_GETCOUNT, 0, 0));
     for (int index = 0; index < count; ++index)
-        items.append(ComboItemAt(hWnd, index));
+        items.append(ComboItemOf(hWnd, index));
     return items;
 }
 

@@ -32,6 +32,7 @@ void TextSelectionOf(HWND hWnd, int& first, int& last);
 
 // A combo box's items in order, and the index of the selected one (-1 for none).
 QStringList ComboItemsOf(HWND hWnd);
+QString ComboItemOf(HWND hWnd, int index);
 int ComboSelectionOf(HWND hWnd);
 
 // A list view's columns, its number of rows, the text of one cell and the state bits

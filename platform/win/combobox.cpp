@@ -68,7 +68,7 @@ LRESULT AddString(Window& window, LPCTSTR text)
     data.items.insert(at, item);
     if (data.selection >= index)
         ++data.selection;
-    NotifyDriver(window.handle, WindowChange::Items);
+    NotifyDriverOfRow(window.handle, ListRowChange::Inserted, index);
     return index;
 }
 
@@ -79,14 +79,17 @@ LRESULT DeleteString(Window& window, WPARAM index)
         return CB_ERR;
     int deleted = static_cast<int>(index);
     data.items.erase(data.items.begin() + deleted);
-    NotifyDriver(window.handle, WindowChange::Items);
-    if (data.selection == deleted) {
+    bool selectionGone = data.selection == deleted;
+    if (selectionGone)
         data.selection = -1;
+    else if (data.selection > deleted)
+        --data.selection;
+    // The driver reads the selection as it now stands.
+    NotifyDriverOfRow(window.handle, ListRowChange::Deleted, deleted);
+    if (selectionGone) {
         NotifyDriver(window.handle, WindowChange::Selection);
         if (!HasEditField(window))
             ShowInField(window, "");
-    } else if (data.selection > deleted) {
-        --data.selection;
     }
     return static_cast<LRESULT>(data.items.size());
 }

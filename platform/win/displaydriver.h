@@ -13,7 +13,6 @@ enum class WindowChange {
     Text,           // the window's text changed
     Check,          // a button's check state changed
     Columns,        // a list view's columns changed
-    Items,          // a combo box's items changed
     Selection,      // a combo box's selected item changed
     TextSelection,  // an edit's selection or caret moved
     Focus,          // this window took the keyboard focus
@@ -23,11 +22,12 @@ enum class WindowChange {
     UIState,        // the window's UI state changed: focus cues shown or hidden (WM_UPDATEUISTATE)
 };
 
-// What became of one row of a list view.
+// What became of one row of a list view, or one item of a combo box's list.
 enum class ListRowChange {
     Inserted,  // a new row stands at the index; the rows from there on moved down by one
     Text,      // one of the row's texts changed
     State,     // the row's state changed (LVIS_SELECTED, LVIS_FOCUSED)
+    Deleted,   // the row at the index is gone; the rows after it moved up by one
 };
 
 class DisplayDriver {
@@ -36,8 +36,8 @@ public:
 
     virtual void WindowChanged(HWND hWnd, WindowChange change);
 
-    // One row of a list view changed, named by its index as it now stands: a change
-    // costs the same at any length of the list.
+    // One row of a list view, or one item of a combo box, changed, named by its index
+    // as it now stands: a change costs the same at any length of the list.
     virtual void ListRowChanged(HWND hWnd, ListRowChange change, int row);
 
     // The local time; by default the system clock.

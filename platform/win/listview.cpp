@@ -35,11 +35,6 @@ bool IsRow(const ListViewData& data, int index)
     return index >= 0 && index < static_cast<int>(data.rows.size());
 }
 
-void NotifyDriverOfRow(HWND hWnd, ListRowChange change, int row)
-{
-    GetDisplayDriver().ListRowChanged(hWnd, change, row);
-}
-
 int CopyOut(const std::string& text, LPTSTR buffer, int bufferSize)
 {
     if (buffer == nullptr || bufferSize <= 0)

@@ -71,6 +71,11 @@ void NotifyDriver(HWND hWnd, WindowChange change)
     GetDisplayDriver().WindowChanged(hWnd, change);
 }
 
+void NotifyDriverOfRow(HWND hWnd, ListRowChange change, int row)
+{
+    GetDisplayDriver().ListRowChanged(hWnd, change, row);
+}
+
 void NotifyParent(HWND hWnd, WORD code)
 {
     Window* window = FindWindowObject(hWnd);

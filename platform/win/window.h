@@ -55,6 +55,8 @@ void NotifyParent(HWND hWnd, WORD code);
 
 // Tells the display driver that something visible changed.
 void NotifyDriver(HWND hWnd, WindowChange change);
+// Tells the display driver of one row of a list view or one item of a combo box.
+void NotifyDriverOfRow(HWND hWnd, ListRowChange change, int row);
 
 // Drops the keyboard focus, without messages, if the window about to go holds it.
 void ForgetFocus(HWND hWnd);

@@ -214,6 +214,44 @@ TEST_F(QtDriverTest, AListWithoutRoomForOneItemStillOpensWithOneWhole)
     combo->hidePopup();
 }
 
+// Each item that comes or goes reaches the widget as that one item, in the window's
+// sorted place, and the box goes on showing the window's selection.
+TEST_F(QtDriverTest, ADeviceListShowsEachItemComeOrGoneAloneAndKeepsItsSelection)
+{
+    HWND list = Child("COMBOBOX", CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 1000, "", 20, 20, 120, 60);
+    auto* combo = WidgetOf<QComboBox>(list);
+    ASSERT_NE(combo, nullptr);
+    std::vector<int> inserted;
+    std::vector<int> removed;
+    int resets = 0;
+    QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted,
+                     [&](const QModelIndex&, int first, int) { inserted.push_back(first); });
+    QObject::connect(combo->model(), &QAbstractItemModel::rowsRemoved,
+                     [&](const QModelIndex&, int first, int) { removed.push_back(first); });
+    QObject::connect(combo->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+
+    for (const char* item : {"m", "a", "z"}) {
+        SendMessage(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        if (item[0] == 'm')
+            SendMessage(list, CB_SETCURSEL, 0, 0);
+    }
+    SendMessage(list, CB_DELETESTRING, 0, 0);
+
+    EXPECT_EQ(inserted, (std::vector<int>{0, 0, 2}));
+    EXPECT_EQ(removed, std::vector<int>{0});
+    EXPECT_EQ(resets, 0);
+    ASSERT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("m"));
+    EXPECT_EQ(combo->itemText(1), QStringLiteral("z"));
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("m"));
+
+    // The selected item gone: nothing is current, though the field keeps its text.
+    SendMessage(list, CB_DELETESTRING, 0, 0);
+    EXPECT_EQ(combo->currentIndex(), -1);
+    EXPECT_EQ(combo->lineEdit()->text(), QStringLiteral("m"));
+}
+
 // A label created after its edit names it, follows its own text without the blanks
 // that pad it, and yields to a nearer label on the line.
 TEST_F(QtDriverTest, ALabelNamesTheEditToItsRightOnItsLine)
