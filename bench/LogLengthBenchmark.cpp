@@ -13,7 +13,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -23,6 +22,7 @@
 #include "AfxWinMain.h"
 #include "Cp936.h"
 #include "QtDriver.h"
+#include "Statistics.h"
 #include "app/LogMessages.h"
 #include "app/QuorvelDlg.h"
 #include "input.h"
@@ -36,13 +36,6 @@ struct Level {
     std::vector<double> milliseconds;
 };
 
-double NowMilliseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
 long ResidentKilobytes()
 {
     std::ifstream status("/proc/self/status");
@@ -51,13 +44,6 @@ long ResidentKilobytes()
             return std::atol(line.c_str() + 6);
     }
     return 0;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    size_t middle = values.size() / 2;
-    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // Everything Qt has pending, a delayed relayout and the painting included.
@@ -71,8 +57,8 @@ void Settle()
 
 void WaitUntil(const std::function<bool()>& condition)
 {
-    double start = NowMilliseconds();
-    while (!condition() && NowMilliseconds() - start < 5000)
+    double start = MonotonicMilliseconds();
+    while (!condition() && MonotonicMilliseconds() - start < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     Settle();
 }
@@ -163,12 +149,12 @@ private:
             for (size_t index = 0; index < m_dialogs.size(); ++index) {
                 CQuorvelDlg& dlg = *m_dialogs[index];
                 Activate(m_driver.WidgetOf(dlg.GetSafeHwnd()));
-                double start = NowMilliseconds();
+                double start = MonotonicMilliseconds();
                 Click(dlg, IDC_READ_CONFIG, LOG_READ_SUCCESS);
                 Settle();
                 Click(dlg, IDC_WRITE_CONFIG, LOG_WRITE_SUCCESS);
                 Settle();
-                m_levels[index].milliseconds.push_back(NowMilliseconds() - start);
+                m_levels[index].milliseconds.push_back(MonotonicMilliseconds() - start);
             }
         }
     }

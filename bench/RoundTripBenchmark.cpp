@@ -4,24 +4,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
 
 #include "AfxWinMain.h"
 #include "HeadlessDriver.h"
+#include "Statistics.h"
 #include "app/LogMessages.h"
 #include "app/QuorvelDlg.h"
 #include "input.h"
 
 namespace {
-
-// Seconds on the monotonic clock (<chrono> cannot be compiled for code page 936).
-double Now()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 struct Result {
     long roundTrips = 0;
@@ -38,8 +30,8 @@ public:
     void RunModalLoop(HWND hDlg) override
     {
         UserClick(GetDlgItem(hDlg, IDC_REFLASH_USB));
-        double start = Now();
-        while (Now() - start < m_seconds) {
+        double start = MonotonicMilliseconds();
+        while (MonotonicMilliseconds() - start < m_seconds * 1e3) {
             m_dlg.OnBnClickedWriteConfig();
             bool written = LatestRow() == LOG_WRITE_SUCCESS;
             m_dlg.OnBnClickedReadConfig();
@@ -47,7 +39,7 @@ public:
             m_result.allSucceeded = m_result.allSucceeded && written && read;
             ++m_result.roundTrips;
         }
-        m_result.seconds = Now() - start;
+        m_result.seconds = (MonotonicMilliseconds() - start) / 1e3;
         UserClose(hDlg);
     }
 

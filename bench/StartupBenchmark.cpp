@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FirstFrame.h"
+#include "Statistics.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ struct Samples {
     std::vector<double> milliseconds;
     std::vector<double> peakMegabytes;
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    size_t middle = values.size() / 2;
-    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 void PrintFigure(const char* what, const char* unit, const std::vector<double>& values)
 {

@@ -83,7 +83,6 @@ void ShowItems(HWND hWnd, QWidget* widget)
     auto* combo = qobject_cast<ComboBoxWidget*>(widget);
     if (combo == nullptr)
         return;
-    combo->clear();
     combo->addItems(ComboItemsOf(hWnd));
     combo->ShowCurrentItem(ComboSelectionOf(hWnd));
     ShowText(hWnd, widget);
