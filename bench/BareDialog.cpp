@@ -27,7 +27,7 @@ struct Item {
 };
 
 // The main dialog's items in their order, as its template lays them out.
-const Item kItems[] = {
+const Item ITEMS[] = {
     {Kind::DropDown, 69, 230, 85, 38, ""},
     {Kind::Button, 157, 230, 92, 13, "Reflash USB"},
     {Kind::Label, 14, 49, 74, 8, "Dead Band(0.2-51us ) "},
@@ -74,8 +74,8 @@ const Item kItems[] = {
     {Kind::Button, 67, 7, 50, 14, "Save"},
 };
 
-const int kDialogWidth = 319;
-const int kDialogHeight = 335;
+const int DIALOG_WIDTH = 319;
+const int DIALOG_HEIGHT = 335;
 
 // Dialog units to pixels, rounded half away from zero.
 int Scale(int units, int baseUnit, int divisor)
@@ -154,8 +154,8 @@ int main(int argc, char** argv)
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Quorvel"));
     dialog.setFont(font);
-    dialog.setFixedSize(Scale(kDialogWidth, baseUnits.cx, 4), Scale(kDialogHeight, baseUnits.cy, 8));
-    for (const Item& item : kItems) {
+    dialog.setFixedSize(Scale(DIALOG_WIDTH, baseUnits.cx, 4), Scale(DIALOG_HEIGHT, baseUnits.cy, 8));
+    for (const Item& item : ITEMS) {
         QWidget* widget = CreateWidget(item, &dialog);
         Place(widget, item, baseUnits);
     }

@@ -29,7 +29,7 @@
 
 namespace {
 
-constexpr std::array<int, 3> kLogLengths = {0, 10000, 100000};
+constexpr std::array<int, 3> LOG_LENGTHS = {0, 10000, 100000};
 
 struct Level {
     int rowsBefore = 0;
@@ -82,9 +82,9 @@ class Bench {
 public:
     Bench(const QtDriver& driver, int roundTrips) : m_driver(driver), m_roundTrips(roundTrips)
     {
-        for (size_t index = 0; index < kLogLengths.size(); ++index)
+        for (size_t index = 0; index < LOG_LENGTHS.size(); ++index)
             m_dialogs.push_back(std::make_unique<CQuorvelDlg>());
-        m_levels.resize(kLogLengths.size());
+        m_levels.resize(LOG_LENGTHS.size());
     }
 
     void Run() { Open(0); }
@@ -127,7 +127,7 @@ private:
     void FillLog(size_t index)
     {
         CQuorvelDlg& dlg = *m_dialogs[index];
-        int length = kLogLengths[index];
+        int length = LOG_LENGTHS[index];
         long kilobytesBefore = ResidentKilobytes();
         int rowsBefore = dlg.m_listLog.GetItemCount();
         while (dlg.m_listLog.GetItemCount() + 2 <= length) {
@@ -138,7 +138,7 @@ private:
             Click(dlg, IDC_READ_CONFIG, LOG_READ_SUCCESS);
         Settle();
         int rowsAdded = dlg.m_listLog.GetItemCount() - rowsBefore;
-        if (length == kLogLengths.back() && rowsAdded > 0)
+        if (length == LOG_LENGTHS.back() && rowsAdded > 0)
             m_bytesPerRow = static_cast<double>(ResidentKilobytes() - kilobytesBefore) * 1024.0 / rowsAdded;
         m_levels[index].rowsBefore = dlg.m_listLog.GetItemCount();
     }

@@ -13,7 +13,7 @@
 
 namespace {
 
-const int kTimeoutMilliseconds = 20000;
+const int TIMEOUT_MILLISECONDS = 20000;
 
 struct Samples {
     std::vector<double> milliseconds;
@@ -28,7 +28,7 @@ void PrintFigure(const char* what, const char* unit, const std::vector<double>& 
 
 void Measure(const std::string& program, Samples& samples)
 {
-    FirstFrame frame = MeasureFirstFrame({program}, kTimeoutMilliseconds);
+    FirstFrame frame = MeasureFirstFrame({program}, TIMEOUT_MILLISECONDS);
     samples.milliseconds.push_back(frame.milliseconds);
     samples.peakMegabytes.push_back(frame.peakKilobytes / 1024.0);
 }

@@ -12,7 +12,7 @@ function(quorvel_embed_resource target type id file)
   string(REGEX REPLACE "((0x..,){16})" "\\1\n" bytes "${bytes}")
   file(CONFIGURE OUTPUT "${generated}" CONTENT
 "// Generated from ${file}.
-#include \"resources.h\"
+#include \"moduleresources.h\"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "res/ResourceBytes.h"
 #include "res/resource.h"
-#include "resources.h"
+#include "moduleresources.h"
 #include "winuser.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "commctrl.h"
 #include "dlgtemplate.h"
 #include "res/resource.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "afxres.h"
 #include "res/ResourceBytes.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "afxmsg_.h"
 #include "dlgtemplate.h"
 #include "displaydriver.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)

@@ -1,7 +1,7 @@
 #include "CWinApp.h"
 
 #include "afxmsg_.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
 END_MESSAGE_MAP()

@@ -1,6 +1,6 @@
 #include "ResourceHandle.h"
 
-#include "resources.h"
+#include "moduleresources.h"
 
 HINSTANCE AfxGetResourceHandle()
 {

@@ -1,49 +1,49 @@
 // The library's exported operations and its export table, registered as
 // "usbbridge.dll" when the process starts.
-#include "UsbBridge.h"
+#include "EmulatedBridge.h"
 #include "libloader.h"
 
 namespace {
 
 USB_STATUS CountDevices(DWORD* lpdwNumDevices)
 {
-    return UsbBridge::Instance().CountDevices(lpdwNumDevices);
+    return EmulatedBridge::Instance().CountDevices(lpdwNumDevices);
 }
 
 USB_STATUS GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector)
 {
-    return UsbBridge::Instance().GetDeviceString(dwIndex, lpBuffer, dwSelector);
+    return EmulatedBridge::Instance().GetDeviceString(dwIndex, lpBuffer, dwSelector);
 }
 
 USB_STATUS OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
 {
-    return UsbBridge::Instance().OpenDevice(dwIndex, phDevice);
+    return EmulatedBridge::Instance().OpenDevice(dwIndex, phDevice);
 }
 
 USB_STATUS CloseDevice(USB_HANDLE hDevice)
 {
-    return UsbBridge::Instance().CloseDevice(hDevice);
+    return EmulatedBridge::Instance().CloseDevice(hDevice);
 }
 
 // The fifth argument is reserved.
 USB_STATUS ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead, DWORD)
 {
-    return UsbBridge::Instance().ReadDevice(hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead);
+    return EmulatedBridge::Instance().ReadDevice(hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead);
 }
 
 USB_STATUS WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten, DWORD)
 {
-    return UsbBridge::Instance().WriteDevice(hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten);
+    return EmulatedBridge::Instance().WriteDevice(hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten);
 }
 
 USB_STATUS SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout)
 {
-    return UsbBridge::Instance().SetTimeouts(dwReadTimeout, dwWriteTimeout);
+    return EmulatedBridge::Instance().SetTimeouts(dwReadTimeout, dwWriteTimeout);
 }
 
 USB_STATUS GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout)
 {
-    return UsbBridge::Instance().GetTimeouts(lpdwReadTimeout, lpdwWriteTimeout);
+    return EmulatedBridge::Instance().GetTimeouts(lpdwReadTimeout, lpdwWriteTimeout);
 }
 
 const EXPORT_ENTRY EXPORTS[] = {

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <strings.h>
 
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "controllabel.h"
 #include "winuser.h"
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr const char* kWineFontFolder = "/usr/share/wine/fonts/";
-constexpr const char* kTahomaFiles[] = {"tahoma.ttf", "tahomabd.ttf"};
+constexpr const char* WINE_FONT_FOLDER = "/usr/share/wine/fonts/";
+constexpr const char* TAHOMA_FILES[] = {"tahoma.ttf", "tahomabd.ttf"};
 
 quint16 BigEndianWordAt(const QByteArray& table, int offset)
 {
@@ -42,8 +42,8 @@ void RegisterDialogFonts()
 {
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
         return;
-    for (const char* file : kTahomaFiles)
-        QFontDatabase::addApplicationFont(QString::fromLatin1(kWineFontFolder) + QString::fromLatin1(file));
+    for (const char* file : TAHOMA_FILES)
+        QFontDatabase::addApplicationFont(QString::fromLatin1(WINE_FONT_FOLDER) + QString::fromLatin1(file));
 }
 
 QFont DialogFont(const QString& faceName, int pointSize, int weight)

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-const char kNeedsDisplay[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
+const char NEEDS_DISPLAY[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
 
 namespace {
 
@@ -20,7 +20,7 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext&, const QStr
 {
     if (type != QtFatalMsg)
         return;
-    std::fputs(kNeedsDisplay, stderr);
+    std::fputs(NEEDS_DISPLAY, stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }

@@ -7,7 +7,7 @@
 bool EnvironmentNamesDisplay();
 
 // Until the returned guard is released, Qt's messages are held back, and a fatal one
-// (the display named cannot be opened) prints kNeedsDisplay and ends the process with
+// (the display named cannot be opened) prints NEEDS_DISPLAY and ends the process with
 // status 1.
 class StartupGuard {
 public:
@@ -17,4 +17,4 @@ public:
     StartupGuard& operator=(const StartupGuard&) = delete;
 };
 
-extern const char kNeedsDisplay[];
+extern const char NEEDS_DISPLAY[];

@@ -16,7 +16,7 @@
 #include "Cp936.h"
 #include "KeyMapping.h"
 #include "ReportView.h"
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "commctrl.h"
 #include "input.h"
 #include "winuser.h"

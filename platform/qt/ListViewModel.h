@@ -7,7 +7,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "windef.h"
 
 class ListViewModel : public QAbstractTableModel {

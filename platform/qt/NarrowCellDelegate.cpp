@@ -5,7 +5,7 @@
 
 QRect NarrowCellDelegate::TextRect(const QRect& cell)
 {
-    return cell.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    return cell.adjusted(TEXT_MARGIN, 0, -TEXT_MARGIN, 0);
 }
 
 QString NarrowCellDelegate::ElidedText(const QStyleOptionViewItem& cell)

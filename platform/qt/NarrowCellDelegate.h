@@ -8,7 +8,7 @@
 class NarrowCellDelegate : public QStyledItemDelegate {
 public:
     // Pixels left free on either side of a cell's text.
-    static constexpr int kTextMargin = 2;
+    static constexpr int TEXT_MARGIN = 2;
 
     using QStyledItemDelegate::QStyledItemDelegate;
 

@@ -13,7 +13,7 @@
 #include "FileChooser.h"
 #include "WidgetFactory.h"
 #include "WidgetMirror.h"
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "input.h"
 #include "winuser.h"
 

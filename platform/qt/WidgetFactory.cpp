@@ -12,7 +12,7 @@
 #include "ComboBoxWidget.h"
 #include "ReportView.h"
 #include "WidgetMirror.h"
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "commctrl.h"
 #include "winuser.h"
 

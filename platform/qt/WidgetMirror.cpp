@@ -12,7 +12,7 @@
 #include "Cp936.h"
 #include "ReportView.h"
 #include "WindowIcon.h"
-#include "WindowState.h"
+#include "WindowQueries.h"
 #include "winuser.h"
 
 namespace {

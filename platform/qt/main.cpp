@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     if (!EnvironmentNamesDisplay()) {
-        std::fputs(kNeedsDisplay, stderr);
+        std::fputs(NEEDS_DISPLAY, stderr);
         return 1;
     }
     std::unique_ptr<QApplication> application;

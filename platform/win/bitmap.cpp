@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "bitmapobject.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 
@@ -59,17 +59,17 @@ bool IsSupportedDepth(DWORD bitsPixel)
 HBITMAP BitmapFromFile(const BYTE* data, DWORD size)
 {
     Reader in{data, size};
-    const DWORD kFileHeader = 14;
+    const DWORD FILE_HEADER = 14;
     if (in.Field(0, 2) != 0x4D42)  // "BM"
         return nullptr;
     DWORD pixelOffset = in.Field(10, 4);
-    DWORD infoSize = in.Field(kFileHeader, 4);
-    LONG width = static_cast<LONG>(in.Field(kFileHeader + 4, 4));
-    LONG height = static_cast<LONG>(in.Field(kFileHeader + 8, 4));
-    DWORD planes = in.Field(kFileHeader + 12, 2);
-    DWORD bitsPixel = in.Field(kFileHeader + 14, 2);
-    DWORD compression = in.Field(kFileHeader + 16, 4);
-    DWORD colorsUsed = in.Field(kFileHeader + 32, 4);
+    DWORD infoSize = in.Field(FILE_HEADER, 4);
+    LONG width = static_cast<LONG>(in.Field(FILE_HEADER + 4, 4));
+    LONG height = static_cast<LONG>(in.Field(FILE_HEADER + 8, 4));
+    DWORD planes = in.Field(FILE_HEADER + 12, 2);
+    DWORD bitsPixel = in.Field(FILE_HEADER + 14, 2);
+    DWORD compression = in.Field(FILE_HEADER + 16, 4);
+    DWORD colorsUsed = in.Field(FILE_HEADER + 32, 4);
     if (!in.ok || infoSize < 40 || infoSize > size || width <= 0 || height <= 0 || planes != 1 ||
         !IsSupportedDepth(bitsPixel) || compression != 0)
         return nullptr;
@@ -79,14 +79,14 @@ HBITMAP BitmapFromFile(const BYTE* data, DWORD size)
         DWORD entries = colorsUsed != 0 ? colorsUsed : 1u << bitsPixel;
         if (entries > 1u << bitsPixel)
             return nullptr;
-        DWORD tableOffset = kFileHeader + infoSize;
+        DWORD tableOffset = FILE_HEADER + infoSize;
         for (DWORD i = 0; i < entries && in.ok; ++i) {
             DWORD bgr = in.Field(tableOffset + 4 * i, 3);
             palette.push_back(RGB(bgr >> 16, bgr >> 8, bgr));
         }
     }
     unsigned long long pixelBytes = PixelBytes(width, height, static_cast<WORD>(bitsPixel));
-    if (!in.ok || pixelBytes > kMaxBitmapBytes || pixelOffset > size || pixelBytes > size - pixelOffset)
+    if (!in.ok || pixelBytes > MAX_BITMAP_BYTES || pixelOffset > size || pixelBytes > size - pixelOffset)
         return nullptr;
 
     HBITMAP hBitmap = CreateBitmapObject(width, height, static_cast<WORD>(bitsPixel), std::move(palette));
@@ -138,7 +138,7 @@ void BitmapObject::Resize(LONG newWidth, LONG newHeight)
 
 HBITMAP CreateBitmapObject(LONG width, LONG height, WORD bitsPixel, std::vector<COLORREF> palette)
 {
-    if (width < 0 || height < 0 || PixelBytes(width, height, bitsPixel) > kMaxBitmapBytes)
+    if (width < 0 || height < 0 || PixelBytes(width, height, bitsPixel) > MAX_BITMAP_BYTES)
         return nullptr;
     auto bitmap = std::make_unique<BitmapObject>();
     bitmap->width = width;

@@ -26,7 +26,7 @@ struct BitmapObject {
 };
 
 // The largest number of pixel bytes one bitmap may hold.
-constexpr unsigned long long kMaxBitmapBytes = 1ull << 28;
+constexpr unsigned long long MAX_BITMAP_BYTES = 1ull << 28;
 
 // Makes a bitmap object of that size and depth; nullptr when it would be too big.
 HBITMAP CreateBitmapObject(LONG width, LONG height, WORD bitsPixel, std::vector<COLORREF> palette = {});

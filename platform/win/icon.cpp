@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "icofile.h"
-#include "resources.h"
+#include "moduleresources.h"
 #include "winuser.h"
 
 namespace {

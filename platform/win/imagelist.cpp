@@ -40,7 +40,7 @@ ImageList* FindList(HIMAGELIST himl)
 bool StripFits(int cx, int cy, long long images)
 {
     unsigned long long width = static_cast<unsigned long long>(cx) * static_cast<unsigned long long>(images);
-    return width <= 0x7FFFFFFF && (width * 24 + 31) / 32 * 4 * static_cast<unsigned long long>(cy) <= kMaxBitmapBytes;
+    return width <= 0x7FFFFFFF && (width * 24 + 31) / 32 * 4 * static_cast<unsigned long long>(cy) <= MAX_BITMAP_BYTES;
 }
 
 bool Reserve(ImageList& list, int images)

@@ -8,51 +8,51 @@
 #include "HeadlessDriver.h"
 #include "LinkSeams.h"
 #include "controls/truecolortoolbar.h"
-#include "resources.h"
+#include "moduleresources.h"
 #include "win/TestBitmaps.h"
 
 namespace {
 
 // The pixel memory of these strips begins with the bytes 10 20 30: the bottom-left
 // pixel is blue 0x10, green 0x20, red 0x30.
-const COLORREF kFirstPixel = RGB(0x30, 0x20, 0x10);
-const COLORREF kSwapped = RGB(0x10, 0x20, 0x30);
-const COLORREF kTopLeft = RGB(0xC0, 0xC0, 0xC0);
-const COLORREF kInk = RGB(0x00, 0x00, 0x80);
+const COLORREF FIRST_PIXEL = RGB(0x30, 0x20, 0x10);
+const COLORREF SWAPPED = RGB(0x10, 0x20, 0x30);
+const COLORREF TOP_LEFT = RGB(0xC0, 0xC0, 0xC0);
+const COLORREF INK = RGB(0x00, 0x00, 0x80);
 
-// 100 x 16 at 24 bits: top row kTopLeft, bottom row kFirstPixel, in between kInk
-// with kFirstPixel at x = 5 and kSwapped at x = 6.
-const WORD kStrip100 = 961;
+// 100 x 16 at 24 bits: top row TOP_LEFT, bottom row FIRST_PIXEL, in between INK
+// with FIRST_PIXEL at x = 5 and SWAPPED at x = 6.
+const WORD STRIP100 = 961;
 // The same at 32 bits, 100 x 16 as well.
-const WORD kStrip100Deep = 962;
+const WORD STRIP100_DEEP = 962;
 // 10 x 16: narrower than a 16-pixel button.
-const WORD kNarrow = 963;
+const WORD NARROW = 963;
 // 32 x 2 at 4 bits; palette indexes 1 2 3 4 5 6 along the bottom row, so the pixel
 // memory begins 12 34 56, which reads as the colour of palette entry 7.
-const WORD kFourBit = 964;
-const WORD kMissing = 999;
+const WORD FOUR_BIT = 964;
+const WORD MISSING = 999;
 
 DWORD Strip(int x, int y)
 {
     if (y == 0)
-        return kTopLeft;
+        return TOP_LEFT;
     if (y == 15)
-        return kFirstPixel;
-    return x == 5 ? kFirstPixel : (x == 6 ? kSwapped : kInk);
+        return FIRST_PIXEL;
+    return x == 5 ? FIRST_PIXEL : (x == 6 ? SWAPPED : INK);
 }
 
-const std::vector<COLORREF> kPalette = {0, RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5),
+const std::vector<COLORREF> PALETTE = {0, RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5),
                                         RGB(6, 6, 6), RGB(0x56, 0x34, 0x12)};
 
 const bool g_registered = [] {
-    RegisterBitmapResource(kStrip100, MakeBmpFile(100, 16, 24, Strip));
-    RegisterBitmapResource(kStrip100Deep, MakeBmpFile(100, 16, 32, Strip));
-    RegisterBitmapResource(kNarrow, MakeBmpFile(10, 16, 24, Strip));
-    RegisterBitmapResource(kFourBit, MakeBmpFile(32, 2, 4, [](int x, int y) {
+    RegisterBitmapResource(STRIP100, MakeBmpFile(100, 16, 24, Strip));
+    RegisterBitmapResource(STRIP100_DEEP, MakeBmpFile(100, 16, 32, Strip));
+    RegisterBitmapResource(NARROW, MakeBmpFile(10, 16, 24, Strip));
+    RegisterBitmapResource(FOUR_BIT, MakeBmpFile(32, 2, 4, [](int x, int y) {
         if (y == 1 && x < 6)
             return static_cast<DWORD>(x + 1);
         return x == 20 ? 7u : 0u;
-    }, kPalette));
+    }, PALETTE));
     return true;
 }();
 
@@ -129,7 +129,7 @@ protected:
 
 TEST_F(TrueColorToolBarTest, InstallsNormalHotAndDisabledListsInThatOrder)
 {
-    EXPECT_EQ(bar.LoadImageLists(16, kStrip100, kStrip100Deep, kFourBit), TRUE);
+    EXPECT_EQ(bar.LoadImageLists(16, STRIP100, STRIP100_DEEP, FOUR_BIT), TRUE);
     ASSERT_EQ(Messages(), (std::vector<UINT>{0x0430, 0x0434, 0x0436}));
     // Each list held its images when it was sent.
     EXPECT_EQ(g_installed[0].imagesWhenSent, 6);
@@ -147,14 +147,14 @@ TEST_F(TrueColorToolBarTest, DisabledIdZeroInstallsOnlyNormalAndHot)
 
 TEST_F(TrueColorToolBarTest, FailedNormalListStopsEverything)
 {
-    EXPECT_EQ(bar.LoadImageLists(16, kMissing, kStrip100, kStrip100), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, MISSING, STRIP100, STRIP100), FALSE);
     EXPECT_TRUE(g_installed.empty());
     EXPECT_TRUE(ImageListCreateCalls().empty());
 }
 
 TEST_F(TrueColorToolBarTest, FailedHotListLeavesTheNormalOneInstalled)
 {
-    EXPECT_EQ(bar.LoadImageLists(16, kStrip100, kMissing, kStrip100), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, STRIP100, MISSING, STRIP100), FALSE);
     ASSERT_EQ(Messages(), (std::vector<UINT>{0x0430}));
     EXPECT_TRUE(IsLive(g_installed[0].list));
     EXPECT_EQ(ImageListCreateCalls().size(), 1u);
@@ -162,15 +162,15 @@ TEST_F(TrueColorToolBarTest, FailedHotListLeavesTheNormalOneInstalled)
 
 TEST_F(TrueColorToolBarTest, FailedDisabledListLeavesNormalAndHotInstalled)
 {
-    EXPECT_EQ(bar.LoadImageLists(16, kStrip100, kStrip100, kNarrow), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, STRIP100, STRIP100, NARROW), FALSE);
     EXPECT_EQ(Messages(), (std::vector<UINT>{0x0430, 0x0434}));
 }
 
 TEST_F(TrueColorToolBarTest, NormalOrHotIdZeroIsLoadedLikeAnyOtherAndFails)
 {
-    EXPECT_EQ(bar.LoadImageLists(16, 0, kStrip100, 0), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, 0, STRIP100, 0), FALSE);
     EXPECT_TRUE(g_installed.empty());
-    EXPECT_EQ(bar.LoadImageLists(16, kStrip100, 0, 0), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, STRIP100, 0, 0), FALSE);
     EXPECT_EQ(Messages(), (std::vector<UINT>{0x0430}));
 }
 
@@ -178,7 +178,7 @@ TEST_F(TrueColorToolBarTest, NormalOrHotIdZeroIsLoadedLikeAnyOtherAndFails)
 
 TEST_F(TrueColorToolBarTest, StripOf100By16GivesAListCreatedFor6Images)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), TRUE);
     ASSERT_EQ(ImageListCreateCalls().size(), 1u);
     const ImageListCreateCall& call = ImageListCreateCalls()[0];
     EXPECT_EQ(call.cx, 16);
@@ -227,30 +227,30 @@ TEST_F(TrueColorToolBarTest, TrueColourBitmap134LosesItsMagentaGround)
 
 TEST_F(TrueColorToolBarTest, MaskColourIsTheFirstThreeBytesBlueFirst)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), TRUE);
     // 10 20 30 reads as 0x00102030: red 0x30, green 0x20, blue 0x10.
-    EXPECT_EQ(kFirstPixel, 0x00102030u);
+    EXPECT_EQ(FIRST_PIXEL, 0x00102030u);
     EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 5, 7, true), 1u);
     EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 5, 7, false), RGB(0, 0, 0));
     // The same bytes in the other order are a colour like any other.
     EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 6, 7, true), 0u);
-    EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 6, 7, false), kSwapped);
-    EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 7, 7, false), kInk);
+    EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 6, 7, false), SWAPPED);
+    EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 0, 7, 7, false), INK);
 }
 
 TEST_F(TrueColorToolBarTest, TransparentColourIsTheBottomLeftPixelNotTheTopLeft)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100Deep, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100_DEEP, 16), TRUE);
     for (int image : {0, 5}) {
         EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, image, 0, 15, true), 1u);
         EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, image, 0, 0, true), 0u);
-        EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, image, 0, 0, false), kTopLeft);
+        EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, image, 0, 0, false), TOP_LEFT);
     }
 }
 
 TEST_F(TrueColorToolBarTest, AtFourBitsTheFirstThreeBytesAreReadAsAColourAllTheSame)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kFourBit, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, FOUR_BIT, 16), TRUE);
     // Bytes 12 34 56 make the colour of palette entry 7, found at x = 20 (image 1, x 4).
     EXPECT_EQ(ImagePixel(TB_SETIMAGELIST, 1, 4, 0, true), 1u);
     // The bottom-left pixel itself (entry 1) stays.
@@ -260,8 +260,8 @@ TEST_F(TrueColorToolBarTest, AtFourBitsTheFirstThreeBytesAreReadAsAColourAllTheS
 
 TEST_F(TrueColorToolBarTest, CallingAgainReplacesTheListOfThatKind)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), TRUE);
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 20), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 20), TRUE);
     ASSERT_EQ(g_installed.size(), 2u);
     EXPECT_FALSE(IsLive(g_installed[0].list));
     EXPECT_TRUE(IsLive(g_installed[1].list));
@@ -272,7 +272,7 @@ TEST_F(TrueColorToolBarTest, CallingAgainReplacesTheListOfThatKind)
 
 TEST_F(TrueColorToolBarTest, SuccessKeepsOnlyTheListAndReleasesTheBitmap)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), TRUE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), TRUE);
     EXPECT_EQ(GdiObjectCount(), before + 2);  // the list's images and mask
     bar.DestroyWindow();
     EXPECT_EQ(GdiObjectCount(), before);
@@ -280,7 +280,7 @@ TEST_F(TrueColorToolBarTest, SuccessKeepsOnlyTheListAndReleasesTheBitmap)
 
 TEST_F(TrueColorToolBarTest, FailedLoadReleasesNothingAndSendsNothing)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kMissing, 16), FALSE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, MISSING, 16), FALSE);
     EXPECT_EQ(GdiObjectCount(), before);
     EXPECT_TRUE(g_installed.empty());
 }
@@ -288,7 +288,7 @@ TEST_F(TrueColorToolBarTest, FailedLoadReleasesNothingAndSendsNothing)
 TEST_F(TrueColorToolBarTest, FailedDescriptionDeletesTheBitmap)
 {
     FailNextGetObject();
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), FALSE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), FALSE);
     EXPECT_EQ(GdiObjectCount(), before);
     EXPECT_TRUE(ImageListCreateCalls().empty());
     EXPECT_TRUE(g_installed.empty());
@@ -297,7 +297,7 @@ TEST_F(TrueColorToolBarTest, FailedDescriptionDeletesTheBitmap)
 TEST_F(TrueColorToolBarTest, FailedCreateDeletesTheBitmap)
 {
     // No list holds images a billion pixels wide.
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 0x40000000), FALSE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 0x40000000), FALSE);
     ASSERT_EQ(ImageListCreateCalls().size(), 1u);
     EXPECT_EQ(ImageListCreateCalls()[0].cInitial, 0);
     EXPECT_EQ(GdiObjectCount(), before);
@@ -306,7 +306,7 @@ TEST_F(TrueColorToolBarTest, FailedCreateDeletesTheBitmap)
 
 TEST_F(TrueColorToolBarTest, StripNarrowerThanAButtonIsCreatedForNoImagesAndFailsToAdd)
 {
-    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kNarrow, 16), FALSE);
+    EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, NARROW, 16), FALSE);
     ASSERT_EQ(ImageListCreateCalls().size(), 1u);
     EXPECT_EQ(ImageListCreateCalls()[0].cInitial, 0);
     // The list is destroyed and the bitmap deleted.
@@ -317,8 +317,8 @@ TEST_F(TrueColorToolBarTest, StripNarrowerThanAButtonIsCreatedForNoImagesAndFail
 TEST_F(TrueColorToolBarTest, ButtonWidthOfZeroOrLessIsRefusedBeforeAnythingIsLoaded)
 {
     for (int width : {0, -1, -16, INT32_MIN}) {
-        EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, width), FALSE) << width;
-        EXPECT_EQ(bar.LoadImageLists(width, kStrip100, kStrip100, kStrip100), FALSE) << width;
+        EXPECT_EQ(bar.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, width), FALSE) << width;
+        EXPECT_EQ(bar.LoadImageLists(width, STRIP100, STRIP100, STRIP100), FALSE) << width;
     }
     EXPECT_TRUE(ImageListCreateCalls().empty());
     EXPECT_TRUE(g_installed.empty());
@@ -328,11 +328,11 @@ TEST_F(TrueColorToolBarTest, ButtonWidthOfZeroOrLessIsRefusedBeforeAnythingIsLoa
 TEST_F(TrueColorToolBarTest, WithoutAWindowTheLoadersFailAndLeaveNothing)
 {
     CTrueColorToolBar windowless;
-    EXPECT_EQ(windowless.LoadImageLists(16, kStrip100, kStrip100, kStrip100), FALSE);
-    EXPECT_EQ(windowless.SetImageListFromBitmap(TB_SETIMAGELIST, kStrip100, 16), FALSE);
+    EXPECT_EQ(windowless.LoadImageLists(16, STRIP100, STRIP100, STRIP100), FALSE);
+    EXPECT_EQ(windowless.SetImageListFromBitmap(TB_SETIMAGELIST, STRIP100, 16), FALSE);
     // A window destroyed behind the object's back counts as none.
     ::DestroyWindow(bar.m_hWnd);
-    EXPECT_EQ(bar.LoadImageLists(16, kStrip100, kStrip100, 0), FALSE);
+    EXPECT_EQ(bar.LoadImageLists(16, STRIP100, STRIP100, 0), FALSE);
     EXPECT_TRUE(ImageListCreateCalls().empty());
     EXPECT_EQ(GdiObjectCount(), before);
 }

@@ -5,20 +5,20 @@
 namespace {
 
 // "zhao dao she bei" (found the device) and "shi jian" (time), as the log writes them.
-constexpr char kFoundDeviceBytes[] = "\xD5\xD2\xB5\xBD\xC9\xE8\xB1\xB8";
-const QString kFoundDevice = QString::fromUtf16(u"\u627E\u5230\u8BBE\u5907");
+constexpr char FOUND_DEVICE_BYTES[] = "\xD5\xD2\xB5\xBD\xC9\xE8\xB1\xB8";
+const QString FOUND_DEVICE = QString::fromUtf16(u"\u627E\u5230\u8BBE\u5907");
 
 }  // namespace
 
 TEST(Cp936, DoubleByteTextBecomesItsChineseCharacters)
 {
-    EXPECT_EQ(FromCp936(kFoundDeviceBytes), kFoundDevice);
+    EXPECT_EQ(FromCp936(FOUND_DEVICE_BYTES), FOUND_DEVICE);
     EXPECT_EQ(FromCp936("Read Config"), QStringLiteral("Read Config"));
 }
 
 TEST(Cp936, ChineseCharactersBecomeTheirDoubleBytes)
 {
-    EXPECT_EQ(ToCp936(kFoundDevice), std::string(kFoundDeviceBytes));
+    EXPECT_EQ(ToCp936(FOUND_DEVICE), std::string(FOUND_DEVICE_BYTES));
     EXPECT_EQ(ToCp936(QStringLiteral("-1")), "-1");
 }
 
@@ -36,7 +36,7 @@ TEST(Cp936, ACharacterOutsideTheCodePageBecomesAQuestionMark)
 
 TEST(Cp936, ByteOffsetsAndCharacterIndexesCountDoubleBytesAsOneCharacter)
 {
-    std::string mixed = std::string("12") + kFoundDeviceBytes + "3";
+    std::string mixed = std::string("12") + FOUND_DEVICE_BYTES + "3";
     EXPECT_EQ(CharIndexOfByteOffset(mixed, 2), 2);
     EXPECT_EQ(CharIndexOfByteOffset(mixed, 4), 3);
     EXPECT_EQ(CharIndexOfByteOffset(mixed, 11), 7);

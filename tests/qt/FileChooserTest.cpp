@@ -18,8 +18,8 @@
 namespace {
 
 // The two choosers' filter lists as the program hands them over, in code page 936.
-const char kLoadFilter[] = "Servo Confige Files (*.svo)\0*.svo\0BIN Files (*.bin)\0*.bin\0All Files (*.*)\0*.*\0\0";
-const char kSaveFilter[] = "Servo config file (*.svo)\0*.svo\0\xcb\xf9\xd3\xd0\xce\xc4\xbc\xfe   (*.*)\0*.*\0";
+const char LOAD_FILTER[] = "Servo Confige Files (*.svo)\0*.svo\0BIN Files (*.bin)\0*.bin\0All Files (*.*)\0*.*\0\0";
+const char SAVE_FILTER[] = "Servo config file (*.svo)\0*.svo\0\xcb\xf9\xd3\xd0\xce\xc4\xbc\xfe   (*.*)\0*.*\0";
 
 // The file types as the chooser shows them, in UTF-8.
 std::vector<std::string> TypesShown(QFileDialog* chooser)
@@ -57,7 +57,7 @@ protected:
 
 TEST_F(FileChooserOnScreen, LoadOffersItsThreeTypesAsLabelledEachFilteringByItsPatternAndCancelChoosesNothing)
 {
-    OPENFILENAME ofn = Chooser(kLoadFilter, "*.svo", 0x110006);
+    OPENFILENAME ofn = Chooser(LOAD_FILTER, "*.svo", 0x110006);
     std::vector<std::string> offered;
     std::string selected;
     QStringList filtersByType;
@@ -92,7 +92,7 @@ TEST_F(FileChooserOnScreen, LoadOffersItsThreeTypesAsLabelledEachFilteringByItsP
 
 TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTheFirstSelected)
 {
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     std::vector<std::string> offered;
     std::string selected;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
@@ -110,7 +110,7 @@ TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTh
 
 TEST_F(FileChooserOnScreen, ChoosingAnotherTypeOnSaveKeepsTheTypedName)
 {
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     QString afterAllFiles;
     QString afterServoFiles;
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
@@ -130,12 +130,12 @@ TEST_F(FileChooserOnScreen, ChoosingAnotherTypeOnSaveKeepsTheTypedName)
 
 TEST_F(FileChooserOnScreen, ANameTypedWithoutAnExtensionGetsTheDefaultOneAndOneWithADotKeepsItsOwn)
 {
-    OPENFILENAME load = Chooser(kLoadFilter, "*.svo", 0x110006);
+    OPENFILENAME load = Chooser(LOAD_FILTER, "*.svo", 0x110006);
     WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("servo")); });
     ASSERT_TRUE(driver.ChooseFile(&load, FALSE));
     EXPECT_EQ(std::string(file), InDirBytes("servo.svo"));
 
-    OPENFILENAME save = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME save = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("servo.bak")); });
     ASSERT_TRUE(driver.ChooseFile(&save, TRUE));
     EXPECT_EQ(std::string(file), InDirBytes("servo.bak"));
@@ -144,7 +144,7 @@ TEST_F(FileChooserOnScreen, ANameTypedWithoutAnExtensionGetsTheDefaultOneAndOneW
 TEST_F(FileChooserOnScreen, SavingOverAnExistingFileAsksFirstAndNoKeepsTheChooserOpen)
 {
     std::ofstream(InDirBytes("old.svo")) << "x";
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     QStringList questions;
     bool openAfterNo = false;
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
@@ -173,7 +173,7 @@ TEST_F(FileChooserOnScreen, OpeningAnExistingFileOrSavingWithoutTheFlagAsksNothi
     std::ofstream(InDirBytes("old.svo")) << "x";
     int questions = 0;
     for (BOOL save : {FALSE, TRUE}) {
-        OPENFILENAME ofn = Chooser(kLoadFilter, "*.svo", save ? OFN_HIDEREADONLY : 0x110006);
+        OPENFILENAME ofn = Chooser(LOAD_FILTER, "*.svo", save ? OFN_HIDEREADONLY : 0x110006);
         WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("old.svo")); });
         auto* watch = new QTimer;
         QObject::connect(watch, &QTimer::timeout, [&] {
@@ -192,7 +192,7 @@ TEST_F(FileChooserOnScreen, OpeningAnExistingFileOrSavingWithoutTheFlagAsksNothi
 
 TEST_F(FileChooserOnScreen, APathTheCodePageCannotHoldComesBackAsOneTheFileLayerRefuses)
 {
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("servo\xF0\x9F\x98\x80.svo")); });
     ASSERT_TRUE(driver.ChooseFile(&ofn, TRUE));
     EXPECT_EQ(std::string(file), InDirBytes("servo?.svo") + "\x81");
@@ -204,7 +204,7 @@ TEST_F(FileChooserOnScreen, APathTheCodePageCannotHoldComesBackAsOneTheFileLayer
 TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsRefusedNamingItAndTheChooserStaysOpenForAnother)
 {
     std::ofstream(InDirBytes("a.svo")) << "x";
-    OPENFILENAME ofn = Chooser(kSaveFilter, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     ofn.nMaxFile = static_cast<DWORD>(InDirBytes("a.svo").size());  // one short: no room for the end
     QStringList boxes;
     bool openAfterRefusal = false;

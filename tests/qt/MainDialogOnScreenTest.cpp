@@ -38,7 +38,7 @@ struct TemplateControl {
     int x, y, cx, cy;
 };
 
-const TemplateControl kControls[] = {
+const TemplateControl CONTROLS[] = {
     {1000, "COMBOBOX", "", 69, 230, 85, 38},
     {1001, "BUTTON", "Reflash USB", 157, 230, 92, 13},
     {-1, "STATIC", "Dead Band(0.2-51us ) ", 14, 49, 74, 8},
@@ -231,7 +231,7 @@ TEST_F(MainDialogOnScreen, EveryControlSitsAtItsTemplatePlaceAsItsKindWithItsCap
     Run([&] {
         ASSERT_EQ(GetWindowChildCount(hDlg), 42);
         for (int i = 0; i < 42; ++i) {
-            const TemplateControl& control = kControls[i];
+            const TemplateControl& control = CONTROLS[i];
             HWND hWnd = GetWindowChild(hDlg, i);
             QWidget* widget = driver.WidgetOf(hWnd);
             SCOPED_TRACE(std::string(control.caption) + " #" + std::to_string(i + 1));

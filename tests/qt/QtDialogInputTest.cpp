@@ -19,22 +19,22 @@
 
 namespace {
 
-constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
-constexpr DWORD kPush = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kCheck = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr DWORD EDIT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+constexpr DWORD PUSH_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD CHECK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
 
-const DLGITEMTEMPLATE_QV kItems[] = {
+const DLGITEMTEMPLATE_QV ITEMS[] = {
     {WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 233, 42, 57, 43, 1016, "COMBOBOX", ""},
-    {kPush, 0, 157, 230, 92, 13, 1001, "BUTTON", "Reflash USB"},
+    {PUSH_STYLE, 0, 157, 230, 92, 13, 1001, "BUTTON", "Reflash USB"},
     {WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 0, 14, 49, 74, 8, -1, "STATIC", "Dead Band(0.2-51us ) "},
-    {kEdit, 0, 101, 43, 46, 12, 1003, "EDIT", ""},
-    {kEdit | ES_NUMBER, 0, 233, 65, 49, 12, 1005, "EDIT", ""},
-    {kEdit & ~static_cast<DWORD>(WS_VISIBLE), 0, 243, 183, 58, 12, 1011, "EDIT", ""},
-    {kCheck, 0, 18, 155, 59, 10, 1027, "BUTTON", "Internal OSC"},
+    {EDIT_STYLE, 0, 101, 43, 46, 12, 1003, "EDIT", ""},
+    {EDIT_STYLE | ES_NUMBER, 0, 233, 65, 49, 12, 1005, "EDIT", ""},
+    {EDIT_STYLE & ~static_cast<DWORD>(WS_VISIBLE), 0, 243, 183, 58, 12, 1011, "EDIT", ""},
+    {CHECK_STYLE, 0, 18, 155, 59, 10, 1027, "BUTTON", "Internal OSC"},
 };
-const DLGTEMPLATE_QV kTemplate = {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-                                  WS_EX_APPWINDOW, 0, 0, 319, 260, "Quorvel", "Tahoma", 9, 700, 0, 0, kItems,
-                                  static_cast<int>(std::size(kItems))};
+const DLGTEMPLATE_QV TEMPLATE = {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+                                  WS_EX_APPWINDOW, 0, 0, 319, 260, "Quorvel", "Tahoma", 9, 700, 0, 0, ITEMS,
+                                  static_cast<int>(std::size(ITEMS))};
 
 std::vector<int> g_commands;
 std::vector<int> g_selectionChanges;
@@ -75,7 +75,7 @@ protected:
     // after the steps if they have not ended it themselves.
     INT_PTR RunDialog(const std::function<void()>& steps)
     {
-        hDlg = CreateDialogIndirectParam(nullptr, &kTemplate, nullptr, TestDialogProc, 0);
+        hDlg = CreateDialogIndirectParam(nullptr, &TEMPLATE, nullptr, TestDialogProc, 0);
         EXPECT_NE(hDlg, nullptr);
         QTimer::singleShot(0, [this, steps] {
             // Qt hands the keyboard to a window once the window system made it active.

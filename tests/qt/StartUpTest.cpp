@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char kExpectedLine[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
+constexpr char EXPECTED_LINE[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
 
 struct Running {
     pid_t pid = 0;
@@ -91,7 +91,7 @@ TEST(StartUp, NoDisplayNamedEndsWithOneLineAndStatusOne)
     Outcome outcome = RunQuorvel({"HOME=/tmp"});
     EXPECT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, kExpectedLine);
+    EXPECT_EQ(outcome.output, EXPECTED_LINE);
 }
 
 TEST(StartUp, ADisplayThatCannotBeOpenedEndsTheSameWayWithoutACrash)
@@ -99,7 +99,7 @@ TEST(StartUp, ADisplayThatCannotBeOpenedEndsTheSameWayWithoutACrash)
     Outcome outcome = RunQuorvel({"HOME=/tmp", "DISPLAY=:987", "XDG_RUNTIME_DIR=/tmp"});
     EXPECT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, kExpectedLine);
+    EXPECT_EQ(outcome.output, EXPECTED_LINE);
 }
 
 TEST(StartUp, WithAScreenTheDialogRunsAndArgumentsAreIgnored)

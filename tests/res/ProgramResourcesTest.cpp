@@ -9,7 +9,7 @@
 #include "afxwin.h"
 #include "dlgtemplate.h"
 #include "res/resource.h"
-#include "resources.h"
+#include "moduleresources.h"
 #include "support/Hex.h"
 
 namespace {

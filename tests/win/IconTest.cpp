@@ -3,7 +3,7 @@
 #include <deque>
 
 #include "TestDialog.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -2,35 +2,35 @@
 
 #include "TestBitmaps.h"
 #include "imagelist.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 
-const COLORREF kGround = RGB(0x30, 0x20, 0x10);
-const COLORREF kInk = RGB(0x00, 0x80, 0xFF);
+const COLORREF GROUND = RGB(0x30, 0x20, 0x10);
+const COLORREF INK = RGB(0x00, 0x80, 0xFF);
 
 // A strip of three 2 x 2 images at 24 bits: the ground colour but for an ink pixel at
 // (image, image % 2).
-const WORD kStrip = 911;
+const WORD STRIP = 911;
 // Seven pixels wide: three whole 2-pixel images and one column left over.
-const WORD kStripWithRest = 912;
+const WORD STRIP_WITH_REST = 912;
 // One pixel wide: narrower than one image.
-const WORD kNarrow = 913;
+const WORD NARROW = 913;
 // 4 bits per pixel: palette index 1 is the ground colour.
-const WORD kPaletted = 914;
+const WORD PALETTED = 914;
 
 DWORD StripPixel(int x, int y)
 {
     int image = x / 2;
-    return (x % 2 == image % 2 && y == image % 2) ? kInk : kGround;
+    return (x % 2 == image % 2 && y == image % 2) ? INK : GROUND;
 }
 
 const bool g_registered = [] {
-    RegisterBitmapResource(kStrip, MakeBmpFile(6, 2, 24, StripPixel));
-    RegisterBitmapResource(kStripWithRest, MakeBmpFile(7, 2, 32, StripPixel));
-    RegisterBitmapResource(kNarrow, MakeBmpFile(1, 2, 24, StripPixel));
-    RegisterBitmapResource(kPaletted, MakeBmpFile(2, 2, 4, [](int x, int y) { return x == 0 && y == 0 ? 0u : 1u; },
-                                                  {kInk, kGround}));
+    RegisterBitmapResource(STRIP, MakeBmpFile(6, 2, 24, StripPixel));
+    RegisterBitmapResource(STRIP_WITH_REST, MakeBmpFile(7, 2, 32, StripPixel));
+    RegisterBitmapResource(NARROW, MakeBmpFile(1, 2, 24, StripPixel));
+    RegisterBitmapResource(PALETTED, MakeBmpFile(2, 2, 4, [](int x, int y) { return x == 0 && y == 0 ? 0u : 1u; },
+                                                  {INK, GROUND}));
     return true;
 }();
 
@@ -74,7 +74,7 @@ TEST_F(ImageListTest, MaskColourTurnsBlackAndTransparentOthersStay)
 {
     list = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 3, 0);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ImageList_AddMasked(list, Load(kStrip), kGround), 0);
+    EXPECT_EQ(ImageList_AddMasked(list, Load(STRIP), GROUND), 0);
     EXPECT_EQ(ImageList_GetImageCount(list), 3);
 
     IMAGEINFO info{};
@@ -87,19 +87,19 @@ TEST_F(ImageListTest, MaskColourTurnsBlackAndTransparentOthersStay)
     EXPECT_EQ(images.bmBitsPixel, 24);
     EXPECT_EQ(mask.bmBitsPixel, 1);
     // Image 1 has its ink at (1, 1) of the image, (3, 1) of the list's bitmaps.
-    EXPECT_EQ(PixelOf(images, 3, 1), kInk);
+    EXPECT_EQ(PixelOf(images, 3, 1), INK);
     EXPECT_EQ(PixelOf(mask, 3, 1), 0u);
     EXPECT_EQ(PixelOf(images, 2, 1), RGB(0, 0, 0));
     EXPECT_EQ(PixelOf(mask, 2, 1), 1u);
-    EXPECT_EQ(PixelOf(images, 0, 0), kInk);
+    EXPECT_EQ(PixelOf(images, 0, 0), INK);
     EXPECT_EQ(PixelOf(mask, 0, 0), 0u);
 }
 
 TEST_F(ImageListTest, PalettedPixelsAreComparedByTheirColour)
 {
     list = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 1, 0);
-    EXPECT_EQ(ImageList_AddMasked(list, Load(kPaletted), kGround), 0);
-    EXPECT_EQ(PixelOf(Images(0), 0, 0), kInk);
+    EXPECT_EQ(ImageList_AddMasked(list, Load(PALETTED), GROUND), 0);
+    EXPECT_EQ(PixelOf(Images(0), 0, 0), INK);
     EXPECT_EQ(PixelOf(Mask(0), 0, 0), 0u);
     EXPECT_EQ(PixelOf(Mask(0), 1, 0), 1u);
     EXPECT_EQ(PixelOf(Mask(0), 0, 1), 1u);
@@ -108,11 +108,11 @@ TEST_F(ImageListTest, PalettedPixelsAreComparedByTheirColour)
 TEST_F(ImageListTest, OnlyWholeImagesAreAddedAndTheListGrowsForThem)
 {
     list = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 1, 0);
-    EXPECT_EQ(ImageList_AddMasked(list, Load(kStripWithRest), kGround), 0);
+    EXPECT_EQ(ImageList_AddMasked(list, Load(STRIP_WITH_REST), GROUND), 0);
     EXPECT_EQ(ImageList_GetImageCount(list), 3);
-    EXPECT_EQ(ImageList_AddMasked(list, Load(kStrip), kGround), 3);
+    EXPECT_EQ(ImageList_AddMasked(list, Load(STRIP), GROUND), 3);
     EXPECT_EQ(ImageList_GetImageCount(list), 6);
-    EXPECT_EQ(PixelOf(Images(5), 10, 0), kInk);  // image 2 of the second strip
+    EXPECT_EQ(PixelOf(Images(5), 10, 0), INK);  // image 2 of the second strip
     EXPECT_EQ(PixelOf(Images(5), 11, 1), RGB(0, 0, 0));
     EXPECT_EQ(Images(0).bmWidth, 12);
 }
@@ -121,7 +121,7 @@ TEST_F(ImageListTest, StripNarrowerThanOneImageAddsNothing)
 {
     list = ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 0, 0);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ImageList_AddMasked(list, Load(kNarrow), kGround), -1);
+    EXPECT_EQ(ImageList_AddMasked(list, Load(NARROW), GROUND), -1);
     EXPECT_EQ(ImageList_GetImageCount(list), 0);
 }
 
@@ -150,7 +150,7 @@ TEST_F(ImageListTest, RefusesSizesAndFlagsItCannotHold)
     EXPECT_EQ(ImageList_Create(2, 2, 0x0020 | ILC_MASK, 1, 0), nullptr);  // 32-bit images
     EXPECT_EQ(ImageList_Create(0x40000000, 40, ILC_COLOR24 | ILC_MASK, 0, 0), nullptr);
     EXPECT_EQ(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0x7FFFFFFF, 0), nullptr);
-    EXPECT_EQ(ImageList_AddMasked(nullptr, Load(kStrip), kGround), -1);
+    EXPECT_EQ(ImageList_AddMasked(nullptr, Load(STRIP), GROUND), -1);
 }
 
 }  // namespace

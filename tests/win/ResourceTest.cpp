@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <list>
 
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "WindowState.h"
+#include "WindowQueries.h"
 
 #include <vector>
 
@@ -9,7 +9,7 @@
 namespace {
 
 // Long enough for any column title or cell the program writes.
-constexpr int kCellBufferSize = 1024;
+constexpr int CELL_BUFFER_SIZE = 1024;
 
 }  // namespace
 
@@ -88,11 +88,11 @@ std::vector<ListColumnState> ListColumnsOf(HWND hWnd)
 {
     std::vector<ListColumnState> columns;
     for (int index = 0;; ++index) {
-        char title[kCellBufferSize] = {};
+        char title[CELL_BUFFER_SIZE] = {};
         LVCOLUMN column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.pszText = title;
-        column.cchTextMax = kCellBufferSize;
+        column.cchTextMax = CELL_BUFFER_SIZE;
         if (!SendMessage(hWnd, LVM_GETCOLUMN, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)))
             return columns;
         columns.push_back(ListColumnState{FromCp936(title), column.cx, column.fmt});
@@ -106,13 +106,13 @@ int ListRowCountOf(HWND hWnd)
 
 QString ListCellOf(HWND hWnd, int row, int column)
 {
-    char buffer[kCellBufferSize] = {};
+    char buffer[CELL_BUFFER_SIZE] = {};
     LVITEM item{};
     item.mask = LVIF_TEXT;
     item.iItem = row;
     item.iSubItem = column;
     item.pszText = buffer;
-    item.cchTextMax = kCellBufferSize;
+    item.cchTextMax = CELL_BUFFER_SIZE;
     SendMessage(hWnd, LVM_GETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return FromCp936(buffer);
 }

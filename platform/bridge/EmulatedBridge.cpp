@@ -1,4 +1,4 @@
-#include "UsbBridge.h"
+#include "EmulatedBridge.h"
 
 #include <cstring>
 
@@ -8,18 +8,18 @@ const char ADAPTER_STRING[] = "USB Servo Adapter";
 
 }  // namespace
 
-UsbBridge& UsbBridge::Instance()
+EmulatedBridge& EmulatedBridge::Instance()
 {
-    static UsbBridge bridge;
+    static EmulatedBridge bridge;
     return bridge;
 }
 
-UsbBridge::UsbBridge()
+EmulatedBridge::EmulatedBridge()
 {
     m_adapters.push_back(std::make_unique<EmulatedAdapter>(ADAPTER_STRING));
 }
 
-USB_STATUS UsbBridge::CountDevices(DWORD* lpdwNumDevices) const
+USB_STATUS EmulatedBridge::CountDevices(DWORD* lpdwNumDevices) const
 {
     if (lpdwNumDevices == nullptr)
         return USB_INVALID_PARAMETER;
@@ -27,7 +27,7 @@ USB_STATUS UsbBridge::CountDevices(DWORD* lpdwNumDevices) const
     return USB_OK;
 }
 
-USB_STATUS UsbBridge::GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector) const
+USB_STATUS EmulatedBridge::GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector) const
 {
     if (lpBuffer == nullptr || dwSelector != 0)
         return USB_INVALID_PARAMETER;
@@ -39,7 +39,7 @@ USB_STATUS UsbBridge::GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSel
 }
 
 // The handle of an open device is the address of its adapter.
-USB_STATUS UsbBridge::OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
+USB_STATUS EmulatedBridge::OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
 {
     if (phDevice == nullptr)
         return USB_INVALID_PARAMETER;
@@ -51,13 +51,13 @@ USB_STATUS UsbBridge::OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
     return status;
 }
 
-USB_STATUS UsbBridge::CloseDevice(USB_HANDLE hDevice)
+USB_STATUS EmulatedBridge::CloseDevice(USB_HANDLE hDevice)
 {
     EmulatedAdapter* adapter = FromHandle(hDevice);
     return adapter != nullptr ? adapter->Close() : USB_INVALID_HANDLE;
 }
 
-USB_STATUS UsbBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead)
+USB_STATUS EmulatedBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead)
 {
     EmulatedAdapter* adapter = FromHandle(hDevice);
     if (adapter == nullptr)
@@ -67,7 +67,7 @@ USB_STATUS UsbBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBy
     return adapter->Read(static_cast<BYTE*>(lpBuffer), dwBytesToRead, lpdwBytesRead, m_readTimeout);
 }
 
-USB_STATUS UsbBridge::WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten)
+USB_STATUS EmulatedBridge::WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten)
 {
     EmulatedAdapter* adapter = FromHandle(hDevice);
     if (adapter == nullptr)
@@ -77,14 +77,14 @@ USB_STATUS UsbBridge::WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwB
     return adapter->Write(static_cast<const BYTE*>(lpBuffer), dwBytesToWrite, lpdwBytesWritten);
 }
 
-USB_STATUS UsbBridge::SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout)
+USB_STATUS EmulatedBridge::SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout)
 {
     m_readTimeout = dwReadTimeout;
     m_writeTimeout = dwWriteTimeout;
     return USB_OK;
 }
 
-USB_STATUS UsbBridge::GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout) const
+USB_STATUS EmulatedBridge::GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout) const
 {
     if (lpdwReadTimeout == nullptr || lpdwWriteTimeout == nullptr)
         return USB_INVALID_PARAMETER;
@@ -93,7 +93,7 @@ USB_STATUS UsbBridge::GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeou
     return USB_OK;
 }
 
-EmulatedAdapter* UsbBridge::FromHandle(USB_HANDLE hDevice)
+EmulatedAdapter* EmulatedBridge::FromHandle(USB_HANDLE hDevice)
 {
     for (auto& adapter : m_adapters)
         if (adapter.get() == hDevice && adapter->IsOpen())

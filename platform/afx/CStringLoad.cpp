@@ -2,7 +2,7 @@
 // each: resource n holds the strings n * 16 - 16 to n * 16 - 1, every one a length in
 // bytes (a WORD, low byte first) followed by that many code-page-936 bytes.
 #include "CString.h"
-#include "resources.h"
+#include "moduleresources.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include "EmulatedAdapter.h"
 #include "usbbridge.h"
 
-class UsbBridge {
+class EmulatedBridge {
 public:
     static constexpr DWORD DEFAULT_TIMEOUT = 1000;
 
-    static UsbBridge& Instance();
+    static EmulatedBridge& Instance();
 
-    UsbBridge();
+    EmulatedBridge();
 
     USB_STATUS CountDevices(DWORD* lpdwNumDevices) const;
     USB_STATUS GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector) const;

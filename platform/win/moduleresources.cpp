@@ -1,4 +1,4 @@
-#include "resources.h"
+#include "moduleresources.h"
 
 #include <map>
 #include <utility>
