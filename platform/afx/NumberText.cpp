@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -138,4 +139,15 @@ std::optional<double> AfxReadDouble(LPCTSTR lpszText)
     else if (result.ec != std::errc() || result.ptr != end)
         return std::nullopt;
     return negative ? -value : value;
+}
+
+float AfxNearestFloat(double value)
+{
+    const double overflow = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
+    const float infinity = std::numeric_limits<float>::infinity();
+    if (std::fabs(value) >= overflow)
+        return value > 0 ? infinity : -infinity;
+    if (std::fabs(value) > static_cast<double>(FLT_MAX))
+        return value > 0 ? FLT_MAX : -FLT_MAX;
+    return static_cast<float>(value);
 }
