@@ -143,10 +143,10 @@ std::optional<double> AfxReadDouble(LPCTSTR lpszText)
 
 float AfxNearestFloat(double value)
 {
-    const double overflow = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
-    const float infinity = std::numeric_limits<float>::infinity();
-    if (std::fabs(value) >= overflow)
-        return value > 0 ? infinity : -infinity;
+    const double FLOAT_OVERFLOW = 0x1.ffffffp127;  // the largest float plus half its last unit
+    const float FLOAT_INFINITY = std::numeric_limits<float>::infinity();
+    if (std::fabs(value) >= FLOAT_OVERFLOW)
+        return value > 0 ? FLOAT_INFINITY : -FLOAT_INFINITY;
     if (std::fabs(value) > static_cast<double>(FLT_MAX))
         return value > 0 ? FLT_MAX : -FLT_MAX;
     return static_cast<float>(value);
