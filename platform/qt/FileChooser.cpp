@@ -1,6 +1,5 @@
 #include "FileChooser.h"
 
-#include <QComboBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
@@ -15,7 +14,8 @@ namespace {
 constexpr char LONE_LEAD_BYTE = '\x81';
 
 // The name filters of a pattern list such as "*.svo;*.bin". The platform's "*.*"
-// takes every file, a name without a dot too.
+// takes every file, a name without a dot too; and as "*" it has no extension for Qt
+// to put on a name typed on Save, which would make "a.svo" into "a.*".
 QStringList NameFiltersOf(const std::string& patterns)
 {
     QStringList filters;
@@ -46,27 +46,21 @@ FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
         selectFile(FromCp936(ofn.lpstrFile));
 }
 
-// Each type is shown under its description exactly as given and filters by its own
-// pattern, not by whatever the description's brackets say. Qt is handed only the
-// patterns: it would squeeze the runs of blanks in a description, and on Save it puts
-// a type's extension on the typed name, which for "*.*" would make "a.svo" into "a.*".
+// Each type is shown under its description and filters by its own pattern, not by
+// whatever the description's brackets say: Qt takes the patterns from the last brackets
+// of "description (patterns)" and is told to show only what comes before them. Qt
+// squeezes a run of blanks in a description to one blank.
 void FileChooser::OfferFileTypes()
 {
-    QStringList descriptions;
-    QStringList patterns;
+    QStringList types;
     for (const auto& [description, pattern] : m_types) {
-        if (pattern.empty())
-            continue;
-        descriptions.append(FromCp936(description));
-        patterns.append(u'(' + NameFiltersOf(pattern).join(u' ') + u')');
+        if (!pattern.empty())
+            types.append(FromCp936(description) + QStringLiteral(" (") + NameFiltersOf(pattern).join(u' ') + u')');
     }
-    if (descriptions.isEmpty())
+    if (types.isEmpty())
         return;
-    setNameFilters(patterns);
-    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
-        for (int type = 0; type < types->count() && type < descriptions.size(); ++type)
-            types->setItemText(type, descriptions[type]);
-    }
+    setOption(QFileDialog::HideNameFilterDetails);
+    setNameFilters(types);
 }
 
 BOOL FileChooser::Run()
