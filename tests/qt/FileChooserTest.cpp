@@ -23,7 +23,8 @@ const char LOAD_FILTER[] = "Servo Confige Files (*.svo)\0*.svo\0BIN Files (*.bin
 const char SAVE_FILTER[] = "Servo config file (*.svo)\0*.svo\0\xcb\xf9\xd3\xd0\xce\xc4\xbc\xfe   (*.*)\0*.*\0";
 
 // The first accessible under root, depth first, that is what's wanted.
-QAccessibleInterface* FindAccessible(QAccessibleInterface* root, const std::function<bool(QAccessibleInterface*)>& wanted)
+QAccessibleInterface* FindAccessible(QAccessibleInterface* root,
+                                     const std::function<bool(QAccessibleInterface*)>& wanted)
 {
     if (root == nullptr || wanted(root))
         return root;
@@ -40,7 +41,8 @@ QAccessibleInterface* TypeListOf(QFileDialog* chooser)
 {
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(chooser);
     QAccessibleInterface* label = FindAccessible(root, [](QAccessibleInterface* node) {
-        return node->role() == QAccessible::StaticText && node->text(QAccessible::Name) == QStringLiteral("Files of type:");
+        return node->role() == QAccessible::StaticText &&
+               node->text(QAccessible::Name) == QStringLiteral("Files of type:");
     });
     if (label == nullptr)
         return nullptr;
@@ -78,8 +80,9 @@ void PressOnTypes(QFileDialog* chooser, Qt::Key key)
 }
 
 // The names the chooser lists in the folder it shows, sorted, read from the view that
-// accessibility names "Files" (a list or, in the detail view, a tree). Qt reads a folder in the background, so the list is
-// awaited until it is the expected one, or a while has passed.
+// accessibility names "Files" (a list or, in the detail view, a tree). Qt reads a folder
+// in the background, so the list is awaited until it is the expected one, or a while
+// has passed.
 std::vector<std::string> FilesShown(QFileDialog* chooser, const std::vector<std::string>& expected)
 {
     std::vector<std::string> shown;
