@@ -1,5 +1,6 @@
 #include "FileChooser.h"
 
+#include <QComboBox>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
@@ -26,6 +27,18 @@ QStringList NameFiltersOf(const std::string& patterns)
     return filters;
 }
 
+// Whether a list holds exactly the descriptions, each with its blanks squeezed.
+bool ShowsSqueezed(const QComboBox& list, const QStringList& descriptions)
+{
+    if (list.count() != descriptions.size())
+        return false;
+    for (int type = 0; type < descriptions.size(); ++type) {
+        if (list.itemText(type) != descriptions[type].simplified())
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
@@ -46,21 +59,39 @@ FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
         selectFile(FromCp936(ofn.lpstrFile));
 }
 
-// Each type is shown under its description and filters by its own pattern, not by
-// whatever the description's brackets say: Qt takes the patterns from the last brackets
-// of "description (patterns)" and is told to show only what comes before them. Qt
-// squeezes a run of blanks in a description to one blank.
+// Each type is shown under its description exactly as given and filters by its own
+// pattern, not by whatever the description's brackets say: Qt takes the patterns from
+// the last brackets of "description (patterns)" and is told to show only what comes
+// before them.
 void FileChooser::OfferFileTypes()
 {
+    QStringList descriptions;
     QStringList types;
     for (const auto& [description, pattern] : m_types) {
-        if (!pattern.empty())
-            types.append(FromCp936(description) + QStringLiteral(" (") + NameFiltersOf(pattern).join(u' ') + u')');
+        if (pattern.empty())
+            continue;
+        descriptions.append(FromCp936(description));
+        types.append(descriptions.back() + QStringLiteral(" (") + NameFiltersOf(pattern).join(u' ') + u')');
     }
     if (types.isEmpty())
         return;
     setOption(QFileDialog::HideNameFilterDetails);
     setNameFilters(types);
+    ShowDescriptionsAsGiven(descriptions);
+}
+
+// Qt squeezes each run of blanks in a name filter to one. The list that shows the
+// squeezed descriptions, whichever it is, gets them back as the program wrote them;
+// should a Qt release show them otherwise, the squeezed ones stay.
+void FileChooser::ShowDescriptionsAsGiven(const QStringList& descriptions)
+{
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        if (ShowsSqueezed(*list, descriptions)) {
+            for (int type = 0; type < descriptions.size(); ++type)
+                list->setItemText(type, descriptions[type]);
+            return;
+        }
+    }
 }
 
 BOOL FileChooser::Run()

@@ -164,7 +164,7 @@ TEST_F(FileChooserOnScreen, LoadOffersItsThreeTypesAsLabelledEachFilteringByItsP
     EXPECT_STREQ(file, "");
 }
 
-// Qt shows a run of blanks in a description as one blank.
+// Three blanks stand before the bracket of the Chinese description, as written.
 TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTheFirstSelected)
 {
     OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
@@ -178,7 +178,7 @@ TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTh
         chooser->reject();
     });
     EXPECT_FALSE(driver.ChooseFile(&ofn, TRUE));
-    EXPECT_EQ(offered, (std::vector<std::string>{"Servo config file (*.svo)", "所有文件 (*.*)"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"Servo config file (*.svo)", "所有文件   (*.*)"}));
     EXPECT_EQ(selected, "Servo config file (*.svo)");
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
 }
@@ -223,7 +223,7 @@ TEST_F(FileChooserOnScreen, ChoosingAnotherTypeOnSaveKeepsTheTypedName)
         chooser->reject();
     });
     EXPECT_FALSE(driver.ChooseFile(&ofn, TRUE));
-    EXPECT_EQ(chosenTypes, (std::vector<std::string>{"所有文件 (*.*)", "Servo config file (*.svo)"}));
+    EXPECT_EQ(chosenTypes, (std::vector<std::string>{"所有文件   (*.*)", "Servo config file (*.svo)"}));
     EXPECT_EQ(afterAllFiles, QStringLiteral("a.svo"));
     EXPECT_EQ(afterServoFiles, QStringLiteral("a.svo"));
 }
