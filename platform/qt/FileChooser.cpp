@@ -15,7 +15,8 @@ namespace {
 constexpr char LONE_LEAD_BYTE = '\x81';
 
 // The name filters of a pattern list such as "*.svo;*.bin". The platform's "*.*"
-// takes every file, a name without a dot too.
+// takes every file, a name without a dot too; and as "*" it has no extension for Qt
+// to put on a name typed on Save, which would make "a.svo" into "a.*".
 QStringList NameFiltersOf(const std::string& patterns)
 {
     QStringList filters;
@@ -24,6 +25,18 @@ QStringList NameFiltersOf(const std::string& patterns)
         filters.append(trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
     }
     return filters;
+}
+
+// Whether a list holds exactly the descriptions, each with its blanks squeezed.
+bool ShowsSqueezed(const QComboBox& list, const QStringList& descriptions)
+{
+    if (list.count() != descriptions.size())
+        return false;
+    for (int type = 0; type < descriptions.size(); ++type) {
+        if (list.itemText(type) != descriptions[type].simplified())
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -47,25 +60,37 @@ FileChooser::FileChooser(OPENFILENAME& ofn, BOOL bSave, QWidget* owner)
 }
 
 // Each type is shown under its description exactly as given and filters by its own
-// pattern, not by whatever the description's brackets say. Qt is handed only the
-// patterns: it would squeeze the runs of blanks in a description, and on Save it puts
-// a type's extension on the typed name, which for "*.*" would make "a.svo" into "a.*".
+// pattern, not by whatever the description's brackets say: Qt takes the patterns from
+// the last brackets of "description (patterns)" and is told to show only what comes
+// before them.
 void FileChooser::OfferFileTypes()
 {
     QStringList descriptions;
-    QStringList patterns;
+    QStringList types;
     for (const auto& [description, pattern] : m_types) {
         if (pattern.empty())
             continue;
         descriptions.append(FromCp936(description));
-        patterns.append(u'(' + NameFiltersOf(pattern).join(u' ') + u')');
+        types.append(descriptions.back() + QStringLiteral(" (") + NameFiltersOf(pattern).join(u' ') + u')');
     }
-    if (descriptions.isEmpty())
+    if (types.isEmpty())
         return;
-    setNameFilters(patterns);
-    if (auto* types = findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
-        for (int type = 0; type < types->count() && type < descriptions.size(); ++type)
-            types->setItemText(type, descriptions[type]);
+    setOption(QFileDialog::HideNameFilterDetails);
+    setNameFilters(types);
+    ShowDescriptionsAsGiven(descriptions);
+}
+
+// Qt squeezes each run of blanks in a name filter to one. The list that shows the
+// squeezed descriptions, whichever it is, gets them back as the program wrote them;
+// should a Qt release show them otherwise, the squeezed ones stay.
+void FileChooser::ShowDescriptionsAsGiven(const QStringList& descriptions)
+{
+    for (QComboBox* list : findChildren<QComboBox*>()) {
+        if (ShowsSqueezed(*list, descriptions)) {
+            for (int type = 0; type < descriptions.size(); ++type)
+                list->setItemText(type, descriptions[type]);
+            return;
+        }
     }
 }
 

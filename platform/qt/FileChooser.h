@@ -26,6 +26,7 @@ public:
 
 private:
     void OfferFileTypes();
+    void ShowDescriptionsAsGiven(const QStringList& descriptions);
     bool Fits(const QString& path) const;
     BOOL TakePath(const QString& path);
 

@@ -59,15 +59,23 @@ QWidget* QtDriver::WidgetOf(HWND hWnd) const
 HWND QtDriver::WindowOf(const QObject* object) const
 {
     for (auto* widget = qobject_cast<const QWidget*>(object); widget != nullptr; widget = widget->parentWidget()) {
-        for (const auto& [hWnd, shown] : m_widgets) {
-            if (shown == widget)
-                return hWnd;
-        }
+        if (HWND hWnd = WindowShownBy(widget))
+            return hWnd;
         // Another top-level window, such as a message box, is not ours.
         if (widget->isWindow())
             return nullptr;
     }
     return nullptr;
+}
+
+// A widget that Qt deleted itself leaves its entry behind, and a new widget may take its
+// address: an entry counts only while its window is still shown by that very widget.
+HWND QtDriver::WindowShownBy(const QWidget* widget) const
+{
+    auto it = m_windows.find(widget);
+    if (it == m_windows.end() || WidgetOf(it->second) != widget)
+        return nullptr;
+    return it->second;
 }
 
 void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
@@ -117,6 +125,7 @@ void QtDriver::CreateWidget(HWND hWnd)
         widget = CreateWidgetFor(hWnd, parent);
     }
     m_widgets[hWnd] = widget;
+    m_windows[widget] = hWnd;
     ConnectSignals(hWnd, widget);
 }
 
@@ -127,6 +136,7 @@ void QtDriver::DestroyWidget(HWND hWnd)
         return;
     QPointer<QWidget> widget = it->second;
     m_widgets.erase(it);
+    m_windows.erase(widget.data());
     delete widget.data();
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <unordered_map>
 
 #include "InputFilter.h"
 #include "displaydriver.h"
@@ -34,6 +35,8 @@ public:
     HWND WindowOf(const QObject* object) const;
 
 private:
+    // The window that shows this very widget, not a part of it.
+    HWND WindowShownBy(const QWidget* widget) const;
     void CreateWidget(HWND hWnd);
     void DestroyWidget(HWND hWnd);
     void ConnectSignals(HWND hWnd, QWidget* widget);
@@ -46,5 +49,7 @@ private:
     // The font the dialog manager measured last: the one its next dialog is drawn in.
     QFont m_dialogFont;
     std::map<HWND, QPointer<QWidget>> m_widgets;
+    // The other way round, for the event filter, which asks for every key and mouse move.
+    std::unordered_map<const QWidget*, HWND> m_windows;
     std::map<HWND, QEventLoop*> m_modalLoops;
 };

@@ -1,10 +1,11 @@
-#include <QComboBox>
+#include <QAccessible>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -21,13 +22,84 @@ namespace {
 const char LOAD_FILTER[] = "Servo Confige Files (*.svo)\0*.svo\0BIN Files (*.bin)\0*.bin\0All Files (*.*)\0*.*\0\0";
 const char SAVE_FILTER[] = "Servo config file (*.svo)\0*.svo\0\xcb\xf9\xd3\xd0\xce\xc4\xbc\xfe   (*.*)\0*.*\0";
 
-// The file types as the chooser shows them, in UTF-8.
+// The first accessible under root, depth first, that is what's wanted.
+QAccessibleInterface* FindAccessible(QAccessibleInterface* root,
+                                     const std::function<bool(QAccessibleInterface*)>& wanted)
+{
+    if (root == nullptr || wanted(root))
+        return root;
+    for (int child = 0; child < root->childCount(); ++child) {
+        if (QAccessibleInterface* found = FindAccessible(root->child(child), wanted))
+            return found;
+    }
+    return nullptr;
+}
+
+// The list of file types, found as a screen reader user finds it: the combo box on the
+// line of the label "Files of type:".
+QAccessibleInterface* TypeListOf(QFileDialog* chooser)
+{
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(chooser);
+    QAccessibleInterface* label = FindAccessible(root, [](QAccessibleInterface* node) {
+        return node->role() == QAccessible::StaticText &&
+               node->text(QAccessible::Name) == QStringLiteral("Files of type:");
+    });
+    if (label == nullptr)
+        return nullptr;
+    const QRect line = label->rect();
+    return FindAccessible(root, [line](QAccessibleInterface* node) {
+        int middle = node->rect().center().y();
+        return node->role() == QAccessible::ComboBox && middle >= line.top() && middle <= line.bottom();
+    });
+}
+
+// The file types as the chooser offers them in its drop-down list, in UTF-8.
 std::vector<std::string> TypesShown(QFileDialog* chooser)
 {
     std::vector<std::string> shown;
-    auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    for (int type = 0; types != nullptr && type < types->count(); ++type)
-        shown.push_back(types->itemText(type).toStdString());
+    QAccessibleInterface* types = TypeListOf(chooser);
+    QAccessibleInterface* list = types != nullptr && types->childCount() > 0 ? types->child(0) : nullptr;
+    for (int type = 0; list != nullptr && type < list->childCount(); ++type)
+        shown.push_back(list->child(type)->text(QAccessible::Name).toStdString());
+    return shown;
+}
+
+// The file type the chooser shows as chosen, in UTF-8.
+std::string TypeShown(QFileDialog* chooser)
+{
+    QAccessibleInterface* types = TypeListOf(chooser);
+    return types != nullptr ? types->text(QAccessible::Value).toStdString() : "(no list of file types)";
+}
+
+// Chooses the next (Qt::Key_Down) or the previous (Qt::Key_Up) file type with the keyboard.
+void PressOnTypes(QFileDialog* chooser, Qt::Key key)
+{
+    QAccessibleInterface* types = TypeListOf(chooser);
+    ASSERT_NE(types, nullptr);
+    QTest::keyClick(qobject_cast<QWidget*>(types->object()), key);
+}
+
+// The names the chooser lists in the folder it shows, sorted, read from the view that
+// accessibility names "Files" (a list or, in the detail view, a tree). Qt reads a folder
+// in the background, so the list is awaited until it is the expected one, or a while
+// has passed.
+std::vector<std::string> FilesShown(QFileDialog* chooser, const std::vector<std::string>& expected)
+{
+    std::vector<std::string> shown;
+    // A list still short when the wait ends is the caller's to see.
+    static_cast<void>(QTest::qWaitFor([&] {
+        shown.clear();
+        QAccessibleInterface* files = FindAccessible(QAccessible::queryAccessibleInterface(chooser), [](auto* node) {
+            bool view = node->role() == QAccessible::List || node->role() == QAccessible::Tree;
+            return view && node->text(QAccessible::Name) == QStringLiteral("Files") && !node->state().invisible;
+        });
+        auto* view = qobject_cast<QAbstractItemView*>(files != nullptr ? files->object() : nullptr);
+        const QModelIndex folder = view != nullptr ? view->rootIndex() : QModelIndex();
+        for (int row = 0; view != nullptr && row < view->model()->rowCount(folder); ++row)
+            shown.push_back(view->model()->index(row, 0, folder).data().toString().toStdString());
+        std::sort(shown.begin(), shown.end());
+        return shown == expected;
+    }));
     return shown;
 }
 
@@ -57,24 +129,25 @@ protected:
 
 TEST_F(FileChooserOnScreen, LoadOffersItsThreeTypesAsLabelledEachFilteringByItsPatternAndCancelChoosesNothing)
 {
+    for (const char* name : {"a.svo", "b.bin", "c", "d.txt"})
+        std::ofstream(InDirBytes(name)) << "x";
     OPENFILENAME ofn = Chooser(LOAD_FILTER, "*.svo", 0x110006);
     std::vector<std::string> offered;
-    std::string selected;
-    QStringList filtersByType;
+    std::vector<std::string> chosenTypes;
+    std::vector<std::vector<std::string>> filesByType;
     bool qtsOwn = true;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
+    const std::vector<std::vector<std::string>> expectedFiles{{"a.svo"}, {"b.bin"}, {"a.svo", "b.bin", "c", "d.txt"}};
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
         offered = TypesShown(chooser);
-        selected = chooser->selectedNameFilter().toStdString();
         qtsOwn = chooser->testOption(QFileDialog::DontUseNativeDialog);
         mode = chooser->acceptMode();
-        auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-        auto* model = chooser->findChild<QFileSystemModel*>();
-        for (int type = 0; type < types->count(); ++type) {
-            types->setCurrentIndex(type);
-            emit types->activated(type);
-            emit types->textActivated(types->itemText(type));
-            filtersByType.append(model->nameFilters().join(u' '));
+        chooser->setDirectory(dir.path());
+        for (const std::vector<std::string>& expected : expectedFiles) {
+            if (!chosenTypes.empty())
+                PressOnTypes(chooser, Qt::Key_Down);
+            chosenTypes.push_back(TypeShown(chooser));
+            filesByType.push_back(FilesShown(chooser, expected));
         }
         EXPECT_TRUE(NameFieldOf(chooser)->text().isEmpty());
         chooser->reject();
@@ -82,14 +155,16 @@ TEST_F(FileChooserOnScreen, LoadOffersItsThreeTypesAsLabelledEachFilteringByItsP
     EXPECT_FALSE(driver.ChooseFile(&ofn, FALSE));
     EXPECT_EQ(offered,
               (std::vector<std::string>{"Servo Confige Files (*.svo)", "BIN Files (*.bin)", "All Files (*.*)"}));
-    EXPECT_EQ(selected, "Servo Confige Files (*.svo)");
+    EXPECT_EQ(chosenTypes,
+              (std::vector<std::string>{"Servo Confige Files (*.svo)", "BIN Files (*.bin)", "All Files (*.*)"}));
     // "*.*" takes every file, as it does on the platform, a name without a dot too.
-    EXPECT_EQ(filtersByType, (QStringList{"*.svo", "*.bin", "*"}));
+    EXPECT_EQ(filesByType, expectedFiles);
     EXPECT_TRUE(qtsOwn);
     EXPECT_EQ(mode, QFileDialog::AcceptOpen);
     EXPECT_STREQ(file, "");
 }
 
+// Three blanks stand before the bracket of the Chinese description, as written.
 TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTheFirstSelected)
 {
     OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
@@ -98,7 +173,7 @@ TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTh
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
         offered = TypesShown(chooser);
-        selected = chooser->selectedNameFilter().toStdString();
+        selected = TypeShown(chooser);
         mode = chooser->acceptMode();
         chooser->reject();
     });
@@ -108,22 +183,47 @@ TEST_F(FileChooserOnScreen, SaveOffersItsTwoTypesWithTheChineseLabelAsGivenAndTh
     EXPECT_EQ(mode, QFileDialog::AcceptSave);
 }
 
+// The description is shown as given, brackets and all, and has no say in the filtering.
+TEST_F(FileChooserOnScreen, ATypeFiltersByItsOwnPatternsWhateverItsDescriptionsBracketsSay)
+{
+    for (const char* name : {"a.svo", "b.bin", "c.txt"})
+        std::ofstream(InDirBytes(name)) << "x";
+    const char filter[] = "Text (*.txt)\0*.svo\0Servo and BIN\0*.svo;*.bin\0";
+    OPENFILENAME ofn = Chooser(filter, "*.svo", 0x110006);
+    std::vector<std::string> offered;
+    std::vector<std::vector<std::string>> filesByType;
+    const std::vector<std::vector<std::string>> expectedFiles{{"a.svo"}, {"a.svo", "b.bin"}};
+    WhenShown<QFileDialog>([&](QFileDialog* chooser) {
+        offered = TypesShown(chooser);
+        chooser->setDirectory(dir.path());
+        filesByType.push_back(FilesShown(chooser, expectedFiles[0]));
+        PressOnTypes(chooser, Qt::Key_Down);
+        filesByType.push_back(FilesShown(chooser, expectedFiles[1]));
+        chooser->reject();
+    });
+    EXPECT_FALSE(driver.ChooseFile(&ofn, FALSE));
+    EXPECT_EQ(offered, (std::vector<std::string>{"Text (*.txt)", "Servo and BIN"}));
+    EXPECT_EQ(filesByType, expectedFiles);
+}
+
 TEST_F(FileChooserOnScreen, ChoosingAnotherTypeOnSaveKeepsTheTypedName)
 {
     OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     QString afterAllFiles;
     QString afterServoFiles;
+    std::vector<std::string> chosenTypes;
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
-        auto* types = chooser->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         NameFieldOf(chooser)->setText(QStringLiteral("a.svo"));
-        for (int type : {1, 0}) {
-            types->setCurrentIndex(type);
-            emit types->activated(type);
-            (type == 1 ? afterAllFiles : afterServoFiles) = NameFieldOf(chooser)->text();
-        }
+        PressOnTypes(chooser, Qt::Key_Down);
+        chosenTypes.push_back(TypeShown(chooser));
+        afterAllFiles = NameFieldOf(chooser)->text();
+        PressOnTypes(chooser, Qt::Key_Up);
+        chosenTypes.push_back(TypeShown(chooser));
+        afterServoFiles = NameFieldOf(chooser)->text();
         chooser->reject();
     });
     EXPECT_FALSE(driver.ChooseFile(&ofn, TRUE));
+    EXPECT_EQ(chosenTypes, (std::vector<std::string>{"所有文件   (*.*)", "Servo config file (*.svo)"}));
     EXPECT_EQ(afterAllFiles, QStringLiteral("a.svo"));
     EXPECT_EQ(afterServoFiles, QStringLiteral("a.svo"));
 }

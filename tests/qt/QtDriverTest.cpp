@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTableView>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 #include "LogListRows.h"
@@ -266,4 +267,52 @@ TEST_F(QtDriverTest, ALabelNamesTheEditToItsRightOnItsLine)
     EXPECT_EQ(field->accessibleName(), QStringLiteral("Neutral"));
     EXPECT_EQ(WidgetOf<QLabel>(near)->buddy(), field);
     EXPECT_EQ(WidgetOf<QLabel>(far)->buddy(), nullptr);
+}
+
+// The event filter asks this of every widget that takes an event.
+TEST_F(QtDriverTest, APartOfAControlIsTheControlsAndAWidgetOfAnotherTopLevelWindowIsNobodys)
+{
+    HWND device = Child("COMBOBOX", CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 1000, "", 20, 20, 120, 60);
+    HWND log = Child(WC_LISTVIEW, LVS_REPORT | WS_BORDER | WS_TABSTOP, 1026, "", 14, 114, 310, 142);
+    InsertColumn(log, 0, "Time", 60);
+    auto* combo = WidgetOf<QComboBox>(device);
+    auto* list = WidgetOf<QTableView>(log);
+    ASSERT_NE(combo, nullptr);
+    ASSERT_NE(list, nullptr);
+
+    EXPECT_EQ(driver.WindowOf(combo), device);
+    EXPECT_EQ(driver.WindowOf(combo->lineEdit()), device);
+    EXPECT_EQ(driver.WindowOf(list->viewport()), log);
+    EXPECT_EQ(driver.WindowOf(list->horizontalHeader()), log);
+    EXPECT_EQ(driver.WindowOf(driver.WidgetOf(parent)), parent);
+    EXPECT_EQ(driver.WindowOf(nullptr), nullptr);
+
+    // A message box over the window is a window of its own, though Qt makes it a child.
+    QMessageBox box(QMessageBox::Warning, "Quorvel", "ERROR:", QMessageBox::Ok, driver.WidgetOf(parent));
+    EXPECT_EQ(driver.WindowOf(&box), nullptr);
+    EXPECT_EQ(driver.WindowOf(box.button(QMessageBox::Ok)), nullptr);
+}
+
+// Freed memory is usually handed out again at once, so a new widget usually takes the
+// address of the one deleted just before (not under the address sanitizer, which holds
+// freed memory back).
+TEST_F(QtDriverTest, AWidgetAtTheAddressOfAGoneOneIsFoundAsWhatItIsNow)
+{
+    HWND destroyed = Child("BUTTON", BS_PUSHBUTTON, 1001, "Reflash USB", 314, 460, 184, 26);
+    DestroyWindow(destroyed);
+    HWND button = Child("BUTTON", BS_PUSHBUTTON, 1014, "Read Config", 150, 422, 120, 28);
+    EXPECT_EQ(driver.WindowOf(driver.WidgetOf(button)), button);
+
+    // Deleted by Qt behind the window system's back, the window left standing.
+    delete driver.WidgetOf(button);
+    auto stranger = std::make_unique<QPushButton>();
+    EXPECT_EQ(driver.WindowOf(stranger.get()), nullptr);
+    stranger.reset();
+    auto partOfTheWindow = std::make_unique<QPushButton>(driver.WidgetOf(parent));
+    EXPECT_EQ(driver.WindowOf(partOfTheWindow.get()), parent);
+    partOfTheWindow.reset();
+    HWND next = Child("BUTTON", BS_PUSHBUTTON, 1015, "Write Config", 290, 422, 120, 28);
+    EXPECT_EQ(driver.WindowOf(driver.WidgetOf(next)), next);
+    DestroyWindow(button);
+    EXPECT_EQ(driver.WindowOf(driver.WidgetOf(next)), next);
 }
