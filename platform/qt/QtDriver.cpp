@@ -136,7 +136,8 @@ void QtDriver::DestroyWidget(HWND hWnd)
         return;
     QPointer<QWidget> widget = it->second;
     m_widgets.erase(it);
-    m_windows.erase(widget.data());
+    // By the window, not the widget: Qt may have deleted the widget with its parent.
+    std::erase_if(m_windows, [hWnd](const auto& entry) { return entry.second == hWnd; });
     delete widget.data();
 }
 
