@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -28,9 +29,14 @@ void WhenShown(std::function<void(T*)> action)
     timer->start(10);
 }
 
+// The field that the "File name:" label names, as a screen reader finds it.
 inline QLineEdit* NameFieldOf(QFileDialog* chooser)
 {
-    return chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    for (const QLabel* label : chooser->findChildren<QLabel*>()) {
+        if (label->text() == chooser->labelText(QFileDialog::FileName))
+            return qobject_cast<QLineEdit*>(label->buddy());
+    }
+    return nullptr;
 }
 
 // Typed a character at a time, as keys carrying their text. A chooser that never
