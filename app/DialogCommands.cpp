@@ -1,24 +1,7 @@
 // The dialog's small commands: back to the defaults, the narrow-band switch, and the
 // notifications that only need an answer.
-#include <cfloat>
-
+#include "NumberText.h"
 #include "app/QuorvelDlg.h"
-
-namespace {
-
-// Rounds a double to the nearest float as IEEE does, overflowing to infinity, without
-// the undefined conversion of an out-of-range value.
-float RoundToFloat(double value)
-{
-    const double FLOAT_OVERFLOW = 0x1.ffffffp127;  // FLT_MAX plus half its last unit
-    if (value >= FLOAT_OVERFLOW)
-        return FLT_MAX * 2.0f;
-    if (value <= -FLOAT_OVERFLOW)
-        return -FLT_MAX * 2.0f;
-    return static_cast<float>(value);
-}
-
-}  // namespace
 
 void CQuorvelDlg::OnBnClickedResetParameters()
 {
@@ -35,11 +18,11 @@ void CQuorvelDlg::OnBnClickedNarrowBand()
 {
     UpdateData(TRUE);
     if (m_chkNarrowBand.GetCheck() == BST_CHECKED) {
-        m_fPulseLower = RoundToFloat(m_fPulseLower / 2.0);
-        m_fPulseUpper = RoundToFloat(m_fPulseUpper / 2.0);
+        m_fPulseLower = AfxNearestFloat(m_fPulseLower / 2.0);
+        m_fPulseUpper = AfxNearestFloat(m_fPulseUpper / 2.0);
     } else {
-        m_fPulseLower = RoundToFloat(static_cast<double>(m_fPulseLower) + m_fPulseLower);
-        m_fPulseUpper = RoundToFloat(static_cast<double>(m_fPulseUpper) + m_fPulseUpper);
+        m_fPulseLower = AfxNearestFloat(static_cast<double>(m_fPulseLower) + m_fPulseLower);
+        m_fPulseUpper = AfxNearestFloat(static_cast<double>(m_fPulseUpper) + m_fPulseUpper);
     }
     UpdateData(FALSE);
 }

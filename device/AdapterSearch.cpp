@@ -6,6 +6,8 @@
 void CQuorvelDlg::OnBnClickedReflashUsb()
 {
     CComboBox* pDeviceList = static_cast<CComboBox*>(GetDlgItem(IDC_DEVICE_LIST));
+    // The fields are taken before the list is checked, and shown again on every way out:
+    // the user sees a refused field's box and each field reformatted even without a list.
     UpdateData(TRUE);
     if (pDeviceList == nullptr) {
         UpdateData(FALSE);

@@ -9,6 +9,7 @@ void CQuorvelDlg::OnBnClickedReadConfig()
     UpdateData(TRUE);
 
     BYTE msg[3] = {EEPROM_CMD_READ, 0x00, static_cast<BYTE>(m_nEepromLen & 0xFF)};
+    // Every reply is 2 bytes; the third byte is spare and never read (as in Write Config).
     BYTE ret[3] = {};
     if (!StartEepromCommand(msg, ret, LOG_READ_COMMAND_FAILED, &dwBytesWritten, &dwBytesRead))
         return;

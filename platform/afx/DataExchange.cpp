@@ -1,7 +1,4 @@
 // The data exchange routines of afxdd_.h.
-#include <cfloat>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 #include "AfxMessageBox.h"
@@ -25,19 +22,6 @@ void FailField(CDataExchange* pDX, UINT nIDPrompt)
 {
     AfxMessageBox(nIDPrompt, MB_OK | MB_ICONEXCLAMATION);
     pDX->Fail();
-}
-
-// The nearest float, rounding to nearest even as the hardware does; a value half a
-// unit or more beyond the largest float becomes infinity.
-float NearestFloat(double value)
-{
-    const double overflow = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
-    const float infinity = std::numeric_limits<float>::infinity();
-    if (std::fabs(value) >= overflow)
-        return value > 0 ? infinity : -infinity;
-    if (std::fabs(value) > static_cast<double>(FLT_MAX))
-        return value > 0 ? FLT_MAX : -FLT_MAX;
-    return static_cast<float>(value);
 }
 
 // Whether the exchange should go on with this control: not after a refusal, and only
@@ -102,7 +86,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, float& value)
         std::optional<double> number = AfxReadDouble(WindowText(hWndCtrl));
         if (!number)
             return FailField(pDX, AFX_IDP_PARSE_REAL);
-        value = NearestFloat(*number);
+        value = AfxNearestFloat(*number);
     } else {
         AfxSetWindowText(hWndCtrl, AfxFormatFloat(static_cast<double>(value), FLOAT_DIGITS));
     }

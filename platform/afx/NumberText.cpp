@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -138,4 +139,15 @@ std::optional<double> AfxReadDouble(LPCTSTR lpszText)
     else if (result.ec != std::errc() || result.ptr != end)
         return std::nullopt;
     return negative ? -value : value;
+}
+
+float AfxNearestFloat(double value)
+{
+    const double FLOAT_OVERFLOW = 0x1.ffffffp127;  // the largest float plus half its last unit
+    const float FLOAT_INFINITY = std::numeric_limits<float>::infinity();
+    if (std::fabs(value) >= FLOAT_OVERFLOW)
+        return value > 0 ? FLOAT_INFINITY : -FLOAT_INFINITY;
+    if (std::fabs(value) > static_cast<double>(FLT_MAX))
+        return value > 0 ? FLT_MAX : -FLT_MAX;
+    return static_cast<float>(value);
 }

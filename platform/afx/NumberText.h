@@ -18,3 +18,8 @@ std::optional<int> AfxReadInt(LPCTSTR lpszText);
 // An optional sign, digits with an optional point (at least one digit), and an
 // optional exponent. Too large a value reads as infinity, too small as zero.
 std::optional<double> AfxReadDouble(LPCTSTR lpszText);
+
+// The nearest float, rounding to nearest even as the hardware does; a value half a
+// unit or more beyond the largest float becomes infinity. No value makes the
+// conversion undefined.
+float AfxNearestFloat(double value);

@@ -57,7 +57,7 @@ const EXPORT_ENTRY EXPORTS[] = {
     {USB_ORD_GET_TIMEOUTS, reinterpret_cast<FARPROC>(&GetTimeouts)},
 };
 
-__attribute__((init_priority(LIBRARY_INIT_PRIORITY))) LibraryRegistration g_registration(
+LibraryRegistration g_registration(
     USBBRIDGE_LIBRARY_NAME, EXPORT_TABLE{EXPORTS, sizeof EXPORTS / sizeof EXPORTS[0]});
 
 }  // namespace

@@ -155,14 +155,6 @@ void MoveSelectionByKey(HWND hWnd, Window& window, UINT vk)
     NotifyParent(hWnd, CBN_SELCHANGE);
 }
 
-void Publish(HWND hWnd, EditChange change)
-{
-    if (change.text)
-        NotifyDriver(hWnd, WindowChange::Text);
-    if (change.selection)
-        NotifyDriver(hWnd, WindowChange::TextSelection);
-}
-
 // The edit field takes typing, pasting and the editing keys; a drop list takes none.
 LRESULT FieldMessage(HWND hWnd, Window& window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -174,24 +166,24 @@ LRESULT FieldMessage(HWND hWnd, Window& window, UINT msg, WPARAM wParam, LPARAM 
         window.text = lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : "";
         EditChange change = field.CaretToStart();
         change.text = true;
-        Publish(hWnd, change);
+        NotifyDriverOfEdit(hWnd, change);
         return TRUE;
     }
     case WM_CHAR: {
         std::string character;
         if (wParam >= 0x20 && wParam != 0x7F && field.AssembleTypedByte(static_cast<BYTE>(wParam), character)) {
             if (field.Fits(character.size()))
-                Publish(hWnd, field.ReplaceSelection(character));
+                NotifyDriverOfEdit(hWnd, field.ReplaceSelection(character));
             else
                 MessageBeep(MB_OK);
         }
         return 0;
     }
     case WM_KEYDOWN:
-        Publish(hWnd, field.Key(static_cast<UINT>(wParam), (lParam & MK_SHIFT_KEY) != 0));
+        NotifyDriverOfEdit(hWnd, field.Key(static_cast<UINT>(wParam), (lParam & MK_SHIFT_KEY) != 0));
         return 0;
     default:  // EM_REPLACESEL, a paste into the field
-        Publish(hWnd, field.ReplaceSelection(lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : ""));
+        NotifyDriverOfEdit(hWnd, field.ReplaceSelection(lParam != 0 ? reinterpret_cast<LPCTSTR>(lParam) : ""));
         return 0;
     }
 }

@@ -50,10 +50,7 @@ void ReportChange(HWND hWnd)
 // Tells the display what changed, then the parent if the text did.
 void Publish(HWND hWnd, EditChange change)
 {
-    if (change.text)
-        NotifyDriver(hWnd, WindowChange::Text);
-    if (change.selection)
-        NotifyDriver(hWnd, WindowChange::TextSelection);
+    NotifyDriverOfEdit(hWnd, change);
     if (change.text)
         ReportChange(hWnd);
 }

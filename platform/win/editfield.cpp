@@ -1,5 +1,6 @@
 #include "editfield.h"
 
+#include "window.h"
 #include "winuser.h"
 
 namespace {
@@ -31,6 +32,14 @@ size_t WholeCharactersWithin(std::string_view text, size_t room)
 }
 
 }  // namespace
+
+void NotifyDriverOfEdit(HWND hWnd, EditChange change)
+{
+    if (change.text)
+        NotifyDriver(hWnd, WindowChange::Text);
+    if (change.selection)
+        NotifyDriver(hWnd, WindowChange::TextSelection);
+}
 
 EditChange EditField::SetSelection(size_t anchor, size_t caret)
 {

@@ -15,6 +15,9 @@ struct EditChange {
     bool selection = false;
 };
 
+// Tells the display driver what a change altered: the text, the selection or both.
+void NotifyDriverOfEdit(HWND hWnd, EditChange change);
+
 class EditField {
 public:
     // The platform's default limit on what the user enters.

@@ -33,10 +33,9 @@ BOOL FreeLibrary(HMODULE hLibModule);
 // loaded before keep the table they were loaded with.
 EXPORT_TABLE RegisterLibrary(LPCTSTR lpLibFileName, EXPORT_TABLE exports);
 
-// Registers a library while the process starts, before the program's imports are bound.
+// Registers a library while the process starts. Any order of start-up will do: the
+// registry is made on its first use, and programs bind their imports when they first
+// call one, after every static is constructed.
 struct LibraryRegistration {
     LibraryRegistration(LPCTSTR lpLibFileName, EXPORT_TABLE exports) { RegisterLibrary(lpLibFileName, exports); }
 };
-
-// Libraries register at this priority; the program binds its imports after them.
-#define LIBRARY_INIT_PRIORITY 200

@@ -2,7 +2,6 @@
 // with its state. Selection is single: a click or a key selects one row alone, and the
 // state moves with its row when rows are inserted above it.
 #include <algorithm>
-#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -33,16 +32,6 @@ struct ListViewData : WindowClassData {
 bool IsRow(const ListViewData& data, int index)
 {
     return index >= 0 && index < static_cast<int>(data.rows.size());
-}
-
-int CopyOut(const std::string& text, LPTSTR buffer, int bufferSize)
-{
-    if (buffer == nullptr || bufferSize <= 0)
-        return 0;
-    int copied = std::min<int>(static_cast<int>(text.size()), bufferSize - 1);
-    std::memcpy(buffer, text.data(), static_cast<size_t>(copied));
-    buffer[copied] = '\0';
-    return copied;
 }
 
 std::string TextOf(LPCTSTR text)
@@ -77,7 +66,7 @@ LRESULT GetColumn(const ListViewData& data, int index, LVCOLUMN* column)
     if (column->mask & LVCF_WIDTH)
         column->cx = found.cx;
     if (column->mask & LVCF_TEXT)
-        CopyOut(found.text, column->pszText, column->cchTextMax);
+        CopyText(found.text, column->pszText, column->cchTextMax);
     return TRUE;
 }
 
@@ -114,7 +103,7 @@ LRESULT GetItemText(const ListViewData& data, int index, LVITEM* item)
         return 0;
     const std::vector<std::string>& texts = data.rows[static_cast<size_t>(index)].texts;
     std::string text = static_cast<size_t>(item->iSubItem) < texts.size() ? texts[static_cast<size_t>(item->iSubItem)] : "";
-    return CopyOut(text, item->pszText, item->cchTextMax);
+    return CopyText(text, item->pszText, item->cchTextMax);
 }
 
 void SetRowState(HWND hWnd, ListViewData& data, int index, UINT state)

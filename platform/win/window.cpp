@@ -27,16 +27,6 @@ HWND AllocateHandle()
     return reinterpret_cast<HWND>(value);
 }
 
-void CopyText(const std::string& text, LPTSTR buffer, int bufferSize, int& copied)
-{
-    copied = 0;
-    if (buffer == nullptr || bufferSize <= 0)
-        return;
-    copied = std::min<int>(static_cast<int>(text.size()), bufferSize - 1);
-    std::memcpy(buffer, text.data(), static_cast<size_t>(copied));
-    buffer[copied] = '\0';
-}
-
 // The top-level windows that a window owns, the last created first.
 std::vector<HWND> OwnedWindows(HWND hOwner)
 {
@@ -59,6 +49,16 @@ LRESULT SetIcon(Window& window, WPARAM kind, HICON hIcon)
 }
 
 }  // namespace
+
+int CopyText(const std::string& text, LPTSTR buffer, int bufferSize)
+{
+    if (buffer == nullptr || bufferSize <= 0)
+        return 0;
+    int copied = std::min<int>(static_cast<int>(text.size()), bufferSize - 1);
+    std::memcpy(buffer, text.data(), static_cast<size_t>(copied));
+    buffer[copied] = '\0';
+    return copied;
+}
 
 Window* FindWindowObject(HWND hWnd)
 {
@@ -179,9 +179,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         NotifyDriver(hWnd, WindowChange::Text);
         return TRUE;
     case WM_GETTEXT: {
-        int copied = 0;
-        CopyText(window->text, reinterpret_cast<LPTSTR>(lParam), static_cast<int>(wParam), copied);
-        return copied;
+        return CopyText(window->text, reinterpret_cast<LPTSTR>(lParam), static_cast<int>(wParam));
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(window->text.size());
@@ -324,9 +322,7 @@ int GetClassName(HWND hWnd, LPTSTR lpClassName, int nMaxCount)
     Window* window = FindWindowObject(hWnd);
     if (window == nullptr)
         return 0;
-    int copied = 0;
-    CopyText(window->className, lpClassName, nMaxCount, copied);
-    return copied;
+    return CopyText(window->className, lpClassName, nMaxCount);
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT lpRect)

@@ -84,3 +84,7 @@ void SelectListRowAlone(HWND hWnd, int row);
 
 // Whether a window is of the named class, compared as the platform compares class names.
 bool IsWindowOfClass(HWND hWnd, const char* className);
+
+// Copies a text into a caller's buffer of bufferSize bytes, cut to fit before its
+// terminating zero; returns the bytes copied, 0 where there is no buffer.
+int CopyText(const std::string& text, LPTSTR buffer, int bufferSize);

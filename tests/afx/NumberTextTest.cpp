@@ -105,4 +105,27 @@ TEST(DecimalText, TooLargeIsInfiniteAndTooSmallIsZero)
     EXPECT_EQ(AfxReadDouble("0e99999999999"), 0.0);
 }
 
+// The largest float is 0x1.fffffep127; half its last unit above it is the point where
+// rounding goes to infinity.
+TEST(NearestFloat, RoundsToTheLargestFloatBelowHalfAUnitBeyondItAndToInfinityFromThere)
+{
+    const float largest = 0x1.fffffep127f;
+    const float infinity = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(AfxNearestFloat(0x1.fffffep127), largest);
+    EXPECT_EQ(AfxNearestFloat(0x1.fffffefffffffp127), largest);
+    EXPECT_EQ(AfxNearestFloat(0x1.ffffffp127), infinity);
+    EXPECT_EQ(AfxNearestFloat(1e300), infinity);
+    EXPECT_EQ(AfxNearestFloat(-0x1.fffffefffffffp127), -largest);
+    EXPECT_EQ(AfxNearestFloat(-0x1.ffffffp127), -infinity);
+    EXPECT_EQ(AfxNearestFloat(-std::numeric_limits<double>::infinity()), -infinity);
+    EXPECT_TRUE(std::isnan(AfxNearestFloat(std::nan(""))));
+}
+
+TEST(NearestFloat, TiesGoToTheEvenFloat)
+{
+    EXPECT_EQ(AfxNearestFloat(1.0 + 0x1p-24), 1.0f);
+    EXPECT_EQ(AfxNearestFloat(1.0 + 0x3p-24), 1.0f + 0x1p-22f);
+    EXPECT_EQ(AfxNearestFloat(0.1), 0.1f);
+}
+
 }  // namespace

@@ -6,9 +6,29 @@
 
 namespace {
 
-TEST(UsbBridgeImports, ShippedLibraryIsBoundWhenTheProgramStarts)
+// Nothing calls the shipped library by symbol: if the link drops its registration,
+// this is the test that says so.
+TEST(UsbBridgeImports, ShippedLibraryIsRegisteredUnderItsName)
 {
+    HMODULE hModule = LoadLibrary("usbbridge.dll");
+    ASSERT_NE(hModule, nullptr);
+    EXPECT_NE(GetProcAddress(hModule, MAKEINTRESOURCE(1)), nullptr);
+    EXPECT_NE(GetProcAddress(hModule, MAKEINTRESOURCE(11)), nullptr);
+    FreeLibrary(hModule);
+
     DWORD count = 0;
+    EXPECT_EQ(CountDevices(&count), static_cast<USB_STATUS>(USB_OK));
+    EXPECT_EQ(count, 1u);
+}
+
+TEST(UsbBridgeImports, LibraryRegisteredAfterAFailedAskIsBoundByTheNextAsk)
+{
+    EXPORT_TABLE shipped = RegisterLibrary(USBBRIDGE_LIBRARY_NAME, EXPORT_TABLE{nullptr, 0});
+    BindUsbBridgeImports();
+    DWORD count = 0;
+    EXPECT_EQ(CountDevices(&count), static_cast<USB_STATUS>(126));
+
+    RegisterLibrary(USBBRIDGE_LIBRARY_NAME, shipped);
     EXPECT_EQ(CountDevices(&count), static_cast<USB_STATUS>(USB_OK));
     EXPECT_EQ(count, 1u);
 }
