@@ -73,6 +73,19 @@ TEST_F(DecimalEntryFilterTest, EachRunRemovesOneByteSecondPointsFirst)
     });
 }
 
+// The point is 2E and the digits 30 to 39: the bytes beside each range go.
+TEST_F(DecimalEntryFilterTest, KeepsThePointAndZeroToNineButNotTheBytesBesideThem)
+{
+    const std::pair<const char*, const char*> cases[] = {{"-", ""},  {".", "."}, {"/", ""},
+                                                         {"0", "0"}, {"9", "9"}, {":", ""}};
+    Run([&] {
+        for (const auto& [pasted, kept] : cases) {
+            PasteCountingRuns(pasted);
+            EXPECT_EQ(Text(IDC_DEAD_BAND), kept) << pasted;
+        }
+    });
+}
+
 TEST_F(DecimalEntryFilterTest, SecondPointGoesBeforeAnyOtherOffendingByte)
 {
     Run([&] {

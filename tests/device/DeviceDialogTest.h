@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,25 @@ protected:
 
 private:
     int m_rowsMarked = 0;
+};
+
+// A case of a parameterised test, known by its name both in the test's own name and in
+// a failure's message, so that neither depends on the case's bytes in one build.
+struct NamedCase {
+    const char* name;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const NamedCase& namedCase)
+{
+    return out << namedCase.name;
+}
+
+struct CaseName {
+    template <class Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& info) const
+    {
+        return info.param.name;
+    }
 };
 
 class DeviceDialogTest : public OpenDialogTest {

@@ -111,7 +111,7 @@ TEST_F(EepromReadTest, DeviceThatCannotBeOpenedIsNeitherUsedNorClosed)
 }
 
 // A fault at one transfer of the exchange, and what must then stand.
-struct ReadFault {
+struct ReadFault : NamedCase {
     int transfer;
     const char* row;
     size_t newBytes;  // block bytes that had arrived
@@ -139,13 +139,15 @@ TEST_P(EepromReadFaultTest, LogsItsRowClosesOnceAndDecodesNothing)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(EachStep, EepromReadFaultTest,
-                         ::testing::Values(ReadFault{0, LOG_READ_COMMAND_FAILED, 0},
-                                           ReadFault{1, LOG_COMMAND_REPLY_TIMEOUT, 0},
-                                           ReadFault{2, LOG_DATA_READ_TIMEOUT, 0},
-                                           ReadFault{3, LOG_ACK_TIMEOUT_READ_OUT, 32},
-                                           ReadFault{4, LOG_DATA_READ_TIMEOUT, 32},
-                                           ReadFault{5, LOG_ACK_TIMEOUT_READ_IN, 41}));
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, EepromReadFaultTest,
+    ::testing::Values(ReadFault{"CommandFrameNotWritten", 0, LOG_READ_COMMAND_FAILED, 0},
+                      ReadFault{"NoReply", 1, LOG_COMMAND_REPLY_TIMEOUT, 0},
+                      ReadFault{"FirstPieceNotRead", 2, LOG_DATA_READ_TIMEOUT, 0},
+                      ReadFault{"FirstAcknowledgementNotSent", 3, LOG_ACK_TIMEOUT_READ_OUT, 32},
+                      ReadFault{"LastPieceNotRead", 4, LOG_DATA_READ_TIMEOUT, 32},
+                      ReadFault{"LastAcknowledgementNotSent", 5, LOG_ACK_TIMEOUT_READ_IN, 41}),
+    CaseName());
 
 TEST_F(EepromReadTest, ReplyThatNeverComesEndsTheCommand)
 {
@@ -259,6 +261,56 @@ TEST_F(EepromReadTest, LengthTwoFiftyFiveIsSevenFullPiecesAndOneOfThirtyOne)
         EXPECT_EQ(Rows(), (Lines{LOG_READ_SUCCESS}));
         EXPECT_EQ(Eeprom(0, 255), Counted(255));
         EXPECT_EQ(Eeprom(255, 1024), Before(255, 1024));
+    });
+}
+
+// An acknowledgement that cannot be sent names whether its piece was the last one; the
+// boundary is a remainder of exactly one full piece, which is the last.
+struct AcknowledgementFault : NamedCase {
+    size_t length;
+    int transfer;
+    const char* row;
+};
+
+const char READ_OUT_UNFINISHED[] = "ERROR:数据响应超时，没有完成读出";
+const char READ_IN_UNFINISHED[] = "ERROR:数据响应超时，没有完成读入";
+
+class EepromReadAcknowledgementTest : public EepromReadTest,
+                                      public ::testing::WithParamInterface<AcknowledgementFault> {};
+
+TEST_P(EepromReadAcknowledgementTest, ThatCannotBeSentIsLoggedAsAfterTheLastPieceOrBefore)
+{
+    RunDialog([&] {
+        const AcknowledgementFault& fault = GetParam();
+        AnswerWithLength(bridge, fault.length);
+        bridge.FailTransfer(fault.transfer);
+        dlg->OnBnClickedReadConfig();
+
+        EXPECT_EQ(Rows(), (Lines{fault.row}));
+        EXPECT_EQ(bridge.DeviceTranscript().size(), static_cast<size_t>(fault.transfer) + 3);
+        EXPECT_EQ(bridge.DeviceTranscript().back(), "close");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PieceBoundaries, EepromReadAcknowledgementTest,
+    ::testing::Values(AcknowledgementFault{"ThirtyOneBytesOnePiece", 31, 3, READ_IN_UNFINISHED},
+                      AcknowledgementFault{"ThirtyTwoBytesOneFullPiece", 32, 3, READ_IN_UNFINISHED},
+                      AcknowledgementFault{"ThirtyThreeBytesFirstOfTwoPieces", 33, 3, READ_OUT_UNFINISHED},
+                      AcknowledgementFault{"ThirtyThreeBytesLastOfTwoPieces", 33, 5, READ_IN_UNFINISHED},
+                      AcknowledgementFault{"SixtyFourBytesFirstOfTwoFullPieces", 64, 3, READ_OUT_UNFINISHED},
+                      AcknowledgementFault{"SixtyFourBytesLastOfTwoFullPieces", 64, 5, READ_IN_UNFINISHED},
+                      AcknowledgementFault{"SixtyFiveBytesSecondOfThreePieces", 65, 5, READ_OUT_UNFINISHED}),
+    CaseName());
+
+TEST_F(EepromReadTest, LengthThirtyOneIsOnePieceOfThirtyOne)
+{
+    RunDialog([&] {
+        AnswerWithLength(bridge, 31);
+        dlg->OnBnClickedReadConfig();
+        EXPECT_EQ(ReadsAndAcknowledgements(bridge), (Lines{"read 2", "read 31", "1F 00"}));
+        EXPECT_EQ(Eeprom(0, 31), Counted(31));
+        EXPECT_EQ(Eeprom(31, 41), Before(31, 41));
     });
 }
 

@@ -95,7 +95,7 @@ TEST_F(EepromWriteTest, DeviceThatCannotBeOpenedIsLoggedAndLeavesTheBlockEncoded
 }
 
 // A fault at one step of the exchange and the row it must give.
-struct WriteFault {
+struct WriteFault : NamedCase {
     int transfer;
     const char* row;
 };
@@ -120,14 +120,16 @@ TEST_P(EepromWriteFaultTest, LogsItsRowAndClosesOnce)
 }
 
 INSTANTIATE_TEST_SUITE_P(EachStep, EepromWriteFaultTest,
-                         ::testing::Values(WriteFault{0, LOG_CANNOT_CONNECT}, WriteFault{1, LOG_COMMAND_REPLY_TIMEOUT},
-                                           WriteFault{2, LOG_DATA_WRITE_TIMEOUT},
-                                           WriteFault{3, LOG_ACK_TIMEOUT_DOWNLOAD},
-                                           WriteFault{4, LOG_DATA_WRITE_TIMEOUT},
-                                           WriteFault{5, LOG_ACK_TIMEOUT_DOWNLOAD}));
+                         ::testing::Values(WriteFault{"CommandFrameNotWritten", 0, LOG_CANNOT_CONNECT},
+                                           WriteFault{"NoReply", 1, LOG_COMMAND_REPLY_TIMEOUT},
+                                           WriteFault{"FirstPieceNotWritten", 2, LOG_DATA_WRITE_TIMEOUT},
+                                           WriteFault{"FirstAcknowledgementMissing", 3, LOG_ACK_TIMEOUT_DOWNLOAD},
+                                           WriteFault{"LastPieceNotWritten", 4, LOG_DATA_WRITE_TIMEOUT},
+                                           WriteFault{"LastAcknowledgementMissing", 5, LOG_ACK_TIMEOUT_DOWNLOAD}),
+                         CaseName());
 
 // An answer with other bytes at one step, and the row it must give.
-struct WrongAnswer {
+struct WrongAnswer : NamedCase {
     Bytes reply;
     Bytes firstAck;
     Bytes lastAck;
@@ -156,13 +158,14 @@ TEST_P(EepromWriteAnswerTest, IsRefusedWithItsRowAndClosesOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     EachReply, EepromWriteAnswerTest,
-    ::testing::Values(WrongAnswer{{0x29, 0x00}, {0x20, 0x00}, {0x29, 0x00}, 2},  // bytes of the reply swapped
-                      WrongAnswer{{0x00, 0x28}, {0x20, 0x00}, {0x29, 0x00}, 2},  // another length
-                      WrongAnswer{{0x01, 0x29}, {0x20, 0x00}, {0x29, 0x00}, 2},  // not 0x00 first
-                      WrongAnswer{{0x00, 0x29}, {0x00, 0x20}, {0x29, 0x00}, 4},  // acknowledgement swapped
-                      WrongAnswer{{0x00, 0x29}, {0x20, 0x01}, {0x29, 0x00}, 4},  // high byte set
-                      WrongAnswer{{0x00, 0x29}, {0x20, 0x00}, {0x20, 0x00}, 6},  // last count repeated
-                      WrongAnswer{{0x00, 0x29}, {0x20, 0x00}, {0x00, 0x29}, 6}));
+    ::testing::Values(WrongAnswer{"ReplyBytesSwapped", {0x29, 0x00}, {0x20, 0x00}, {0x29, 0x00}, 2},
+                      WrongAnswer{"ReplyWithAnotherLength", {0x00, 0x28}, {0x20, 0x00}, {0x29, 0x00}, 2},
+                      WrongAnswer{"ReplyNotStartingWithZero", {0x01, 0x29}, {0x20, 0x00}, {0x29, 0x00}, 2},
+                      WrongAnswer{"FirstAcknowledgementSwapped", {0x00, 0x29}, {0x00, 0x20}, {0x29, 0x00}, 4},
+                      WrongAnswer{"FirstAcknowledgementHighByteSet", {0x00, 0x29}, {0x20, 0x01}, {0x29, 0x00}, 4},
+                      WrongAnswer{"LastAcknowledgementRepeatsTheFirst", {0x00, 0x29}, {0x20, 0x00}, {0x20, 0x00}, 6},
+                      WrongAnswer{"LastAcknowledgementSwapped", {0x00, 0x29}, {0x20, 0x00}, {0x00, 0x29}, 6}),
+    CaseName());
 
 TEST_F(EepromWriteTest, ShortPieceThatTheLibraryCallsASuccessCountsAsSent)
 {
@@ -252,5 +255,60 @@ TEST_F(EepromWriteTest, BlockLongerThan256BytesSendsTheFirst256)
         EXPECT_EQ(Rows(), (Lines{LOG_WRITE_SUCCESS}));
     });
 }
+
+}  // namespace
+
+namespace {
+
+// Blocks of other lengths: all pieces full but the last, each acknowledged with the
+// running count, and the frame's length byte the low 8 bits of the length.
+struct WriteLength : NamedCase {
+    DWORD length;
+    BYTE lengthByte;
+    std::vector<DWORD> pieces;
+};
+
+class EepromWriteLengthTest : public EepromWriteTest, public ::testing::WithParamInterface<WriteLength> {};
+
+std::vector<DWORD> PiecesWritten(const ScriptedBridge& bridge)
+{
+    std::vector<DWORD> pieces;
+    for (const ScriptedBridge::Call& call : bridge.Calls())
+        if (call.operation == "write")
+            pieces.push_back(call.count);
+    pieces.erase(pieces.begin());  // the command frame
+    return pieces;
+}
+
+TEST_P(EepromWriteLengthTest, GoesOutInFullPiecesThenTheRest)
+{
+    RunDialog([&] {
+        const WriteLength& block = GetParam();
+        dlg->m_nEepromLen = block.length;
+        bridge.QueueRead({0x00, block.lengthByte});
+        DWORD count = 0;
+        for (DWORD piece : block.pieces) {
+            count += piece;
+            bridge.QueueRead({static_cast<BYTE>(count & 0xFF), static_cast<BYTE>(count >> 8)});
+        }
+        dlg->OnBnClickedWriteConfig();
+
+        ASSERT_FALSE(bridge.Calls().empty());
+        EXPECT_EQ(bridge.DeviceTranscript()[1], "write 01 00 " + Hex(Bytes{block.lengthByte}) + " (1000 ms)");
+        EXPECT_EQ(PiecesWritten(bridge), block.pieces);
+        EXPECT_EQ(Rows(), (Lines{"成功：写入EEPROM成功"}));
+    });
+}
+
+const std::vector<DWORD> EIGHT_FULL_PIECES(8, 32);
+
+INSTANTIATE_TEST_SUITE_P(PieceBoundaries, EepromWriteLengthTest,
+                         ::testing::Values(WriteLength{"ThirtyOneBytes", 31, 0x1F, {31}},
+                                           WriteLength{"ThirtyTwoBytes", 32, 0x20, {32}},
+                                           WriteLength{"ThirtyThreeBytes", 33, 0x21, {32, 1}},
+                                           WriteLength{"SixtyFourBytes", 64, 0x40, {32, 32}},
+                                           WriteLength{"TwoHundredFiftySixBytes", 256, 0x00, EIGHT_FULL_PIECES},
+                                           WriteLength{"TwoHundredFiftySevenBytes", 257, 0x01, EIGHT_FULL_PIECES}),
+                         CaseName());
 
 }  // namespace

@@ -132,6 +132,14 @@ TEST_F(ComboBoxTest, UpAndDownShowTheItemInADropDownsFieldWhoseHomeAndEndMoveThe
     EXPECT_EQ(dialog.CommandIds(), (std::vector<int>{1000, 1000, 1000}));
 }
 
+TEST_F(ComboBoxTest, DropDownsFieldTakesTypedBytesFromBlankToTildeButNoControlBytes)
+{
+    HWND hCombo = dialog.Item(1000);
+    SetFocus(hCombo);
+    UserTypeText(hCombo, "\x1F \x7E\x7F");
+    EXPECT_EQ(WindowText(hCombo), " ~");
+}
+
 TEST_F(ComboBoxTest, AltWithDownAndKeysInAnEmptyListChangeNothing)
 {
     HWND hCombo = dialog.Item(1029);

@@ -2,6 +2,7 @@
 
 #include "TestDialog.h"
 #include "input.h"
+#include "support/Hex.h"
 
 namespace {
 
@@ -38,6 +39,36 @@ TEST_F(EditTest, DigitsOnlyEditRefusesTypedNonDigitsWithABeepButTakesAPasteWhole
     UserPasteText(Edit(1005), "-1");
     EXPECT_EQ(WindowText(Edit(1005)), "15-1");
     EXPECT_EQ(driver.Beeps().size(), 4u);
+}
+
+TEST_F(EditTest, DigitsOnlyEditTakesZeroAndNineAndRefusesTheBytesBesideThem)
+{
+    UserTypeText(Edit(1005), "/0:9");
+    EXPECT_EQ(WindowText(Edit(1005)), "09");
+    EXPECT_EQ(driver.Beeps().size(), 2u);
+}
+
+// Control bytes come as keys, so typed ones are dropped without a beep, even where
+// only digits are taken.
+TEST_F(EditTest, TypedBytesFromBlankToTildeAreTextAndTheControlBytesBesideThemAreNot)
+{
+    UserTypeText(Edit(1012), "\x1F \x7E\x7F");
+    EXPECT_EQ(WindowText(Edit(1012)), " ~");
+    UserTypeText(Edit(1005), "\x1F\x7F");
+    EXPECT_EQ(WindowText(Edit(1005)), "");
+    EXPECT_TRUE(driver.Beeps().empty());
+}
+
+TEST_F(EditTest, BackspaceTakesTwoBytesOnlyAfterALeadByteFrom81ToFE)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"\x80\x40", "80"}, {"\x81\x40", ""}, {"\xFE\x40", ""}, {"\xFF\x40", "FF"}};
+    for (const auto& [text, left] : cases) {
+        SetWindowText(Edit(1012), text);
+        UserKey(Edit(1012), VK_END, 0);
+        UserKey(Edit(1012), VK_BACK, 0);
+        EXPECT_EQ(Hex(WindowText(Edit(1012))), left) << Hex(text);
+    }
 }
 
 TEST_F(EditTest, TheUserEntersAtMost32767BytesAndAPasteIsCutInWholeCharacters)
