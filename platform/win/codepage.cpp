@@ -72,10 +72,15 @@ std::string ConvertEachPiece(Converter& converter, std::string_view text, Length
 
 }  // namespace
 
+bool IsCodePage936LeadByte(char c)
+{
+    unsigned char byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
 size_t CodePage936CharLength(std::string_view text, size_t at)
 {
-    unsigned char byte = static_cast<unsigned char>(text[at]);
-    return byte >= 0x81 && byte <= 0xFE && at + 1 < text.size() ? 2 : 1;
+    return IsCodePage936LeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
 }
 
 std::optional<std::string> CodePage936ToUtf8(std::string_view text)

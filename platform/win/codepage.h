@@ -17,6 +17,9 @@ std::string CodePage936ToUtf8Lossy(std::string_view text);
 // A character that code page 936 lacks, or a broken UTF-8 sequence, becomes '?'.
 std::string Utf8ToCodePage936Lossy(std::string_view text);
 
+// Whether a byte opens a two-byte character of code page 936 (0x81 to 0xFE).
+bool IsCodePage936LeadByte(char c);
+
 // The length in bytes of the code page 936 character at text[at]: 2 for a lead byte
 // followed by another byte, otherwise 1.
 size_t CodePage936CharLength(std::string_view text, size_t at);

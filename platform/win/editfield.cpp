@@ -1,21 +1,10 @@
 #include "editfield.h"
 
+#include "codepage.h"
 #include "window.h"
 #include "winuser.h"
 
 namespace {
-
-bool IsLeadByte(char c)
-{
-    unsigned char byte = static_cast<unsigned char>(c);
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
-// The length of the character at position: two bytes for a lead byte with a byte after it.
-size_t CharacterLength(const std::string& text, size_t position)
-{
-    return IsLeadByte(text[position]) && position + 1 < text.size() ? 2 : 1;
-}
 
 // The longest run of whole characters at the start of text that is at most room bytes.
 size_t WholeCharactersWithin(std::string_view text, size_t room)
@@ -23,7 +12,7 @@ size_t WholeCharactersWithin(std::string_view text, size_t room)
     std::string copy(text.substr(0, room < text.size() ? room + 1 : text.size()));
     size_t end = 0;
     while (end < copy.size()) {
-        size_t next = end + CharacterLength(copy, end);
+        size_t next = end + CodePage936CharLength(copy, end);
         if (next > room)
             break;
         end = next;
@@ -92,7 +81,7 @@ EditChange EditField::ReplaceSelection(std::string_view text)
 size_t EditField::CharacterBefore(size_t position) const
 {
     size_t start = 0;
-    for (size_t at = 0; at < position && at < m_text.size(); at += CharacterLength(m_text, at))
+    for (size_t at = 0; at < position && at < m_text.size(); at += CodePage936CharLength(m_text, at))
         start = at;
     return start;
 }
@@ -101,7 +90,7 @@ size_t EditField::CharacterAfter(size_t position) const
 {
     size_t at = 0;
     while (at <= position && at < m_text.size())
-        at += CharacterLength(m_text, at);
+        at += CodePage936CharLength(m_text, at);
     return at < m_text.size() ? at : m_text.size();
 }
 
@@ -155,7 +144,7 @@ EditChange EditField::Key(UINT vk, bool shift)
 bool EditField::AssembleTypedByte(BYTE byte, std::string& character)
 {
     char c = static_cast<char>(byte);
-    if (m_leadByte.empty() && IsLeadByte(c)) {
+    if (m_leadByte.empty() && IsCodePage936LeadByte(c)) {
         m_leadByte = c;
         return false;
     }
