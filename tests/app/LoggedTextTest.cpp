@@ -28,7 +28,7 @@ protected:
         MarkRows();
         run(bridge);
         Lines rows = Rows();
-        return rows.size() == 1 ? rows[0] : "(" + std::to_string(rows.size()) + " rows)";
+        return rows.size() == 1 ? rows[0] : std::to_string(rows.size()) + " rows";
     }
 
     // An adapter found and selected, its row not counted.
