@@ -10,8 +10,8 @@ void CQuorvelDlg::OnBnClickedWriteConfig()
 
     DWORD dwBytesWritten = 0;
     DWORD dwBytesRead = 0;
-    // Taken a second time on purpose: a refused field's box then shows twice, which is
-    // how the tool has always answered; the block sent is still the one encoded above.
+    // Taken a second time on purpose: what the user sees depends on it, a refused field's
+    // box shows twice. The block sent is still the one encoded above.
     UpdateData(TRUE);
 
     // The frame has one byte for the length, so it carries the low 8 bits, while the data
@@ -23,8 +23,8 @@ void CQuorvelDlg::OnBnClickedWriteConfig()
     BYTE* cursor = m_eeprom;
 
     BYTE msg[3] = {EEPROM_CMD_WRITE, 0x00, static_cast<BYTE>(m_nEepromLen & 0xFF)};
-    // Every reply is 2 bytes; the third byte is spare and never read. Left as it is:
-    // a smaller buffer would change nothing the controller or the user sees.
+    // Every reply is 2 bytes; the third byte is spare and never read. It stays: the
+    // buffer matches the frame's size, and a smaller one would buy nothing.
     BYTE ret[3] = {};
     if (!StartEepromCommand(msg, ret, LOG_CANNOT_CONNECT, &dwBytesWritten, &dwBytesRead))
         return;
