@@ -28,6 +28,15 @@ const ImportTable& Imports()
     return g_imports;
 }
 
+// Calls one import, binding the imports first if they are not yet; an operation the
+// library does not export answers USB_IMPORT_NOT_BOUND.
+template <class PFN, class... Args>
+USB_STATUS CallImport(PFN ImportTable::*import, Args... args)
+{
+    PFN proc = Imports().*import;
+    return proc != nullptr ? proc(args...) : USB_IMPORT_NOT_BOUND;
+}
+
 template <class PFN>
 PFN ImportByOrdinal(HMODULE hModule, WORD ordinal)
 {
@@ -58,66 +67,42 @@ void BindUsbBridgeImports()
 
 USB_STATUS CountDevices(DWORD* lpdwNumDevices)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pCountDevices == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pCountDevices(lpdwNumDevices);
+    return CallImport(&ImportTable::pCountDevices, lpdwNumDevices);
 }
 
 USB_STATUS GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD dwSelector)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pGetDeviceString == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pGetDeviceString(dwIndex, lpBuffer, dwSelector);
+    return CallImport(&ImportTable::pGetDeviceString, dwIndex, lpBuffer, dwSelector);
 }
 
 USB_STATUS OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pOpenDevice == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pOpenDevice(dwIndex, phDevice);
+    return CallImport(&ImportTable::pOpenDevice, dwIndex, phDevice);
 }
 
 USB_STATUS CloseDevice(USB_HANDLE hDevice)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pCloseDevice == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pCloseDevice(hDevice);
+    return CallImport(&ImportTable::pCloseDevice, hDevice);
 }
 
 USB_STATUS ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead,
                       DWORD dwReserved)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pReadDevice == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pReadDevice(hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead, dwReserved);
+    return CallImport(&ImportTable::pReadDevice, hDevice, lpBuffer, dwBytesToRead, lpdwBytesRead, dwReserved);
 }
 
 USB_STATUS WriteDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToWrite, DWORD* lpdwBytesWritten,
                        DWORD dwReserved)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pWriteDevice == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pWriteDevice(hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten, dwReserved);
+    return CallImport(&ImportTable::pWriteDevice, hDevice, lpBuffer, dwBytesToWrite, lpdwBytesWritten, dwReserved);
 }
 
 USB_STATUS SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pSetTimeouts == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pSetTimeouts(dwReadTimeout, dwWriteTimeout);
+    return CallImport(&ImportTable::pSetTimeouts, dwReadTimeout, dwWriteTimeout);
 }
 
 USB_STATUS GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout)
 {
-    const ImportTable& imports = Imports();
-    if (imports.pGetTimeouts == nullptr)
-        return USB_IMPORT_NOT_BOUND;
-    return imports.pGetTimeouts(lpdwReadTimeout, lpdwWriteTimeout);
+    return CallImport(&ImportTable::pGetTimeouts, lpdwReadTimeout, lpdwWriteTimeout);
 }

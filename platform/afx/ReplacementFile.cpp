@@ -124,8 +124,10 @@ int ReplacementFile::Create(const std::string& path, int access, int& osError)
         }
     }
     m_fd = CreateBeside(access, osError);
+    // Where the folder takes no new file, the old file is written where it is, and cut
+    // to its new length only once the new data is in it (Commit).
     if (m_fd < 0 && m_targetExisted && (osError == EACCES || osError == EPERM))
-        m_fd = OpenInPlace(access, osError);
+        m_fd = OpenRegularFile(m_target, access, osError);
     else if (m_fd >= 0 && m_targetExisted && (osError = TakeOwnerAndMode(m_fd, existing)) != 0)
         Discard();
     return m_fd;
@@ -145,13 +147,6 @@ int ReplacementFile::CreateBeside(int access, int& osError)
     }
     osError = errno;
     return -1;
-}
-
-// Where the folder takes no new file, the old file is written where it is, and cut
-// to its new length only once the new data is in it.
-int ReplacementFile::OpenInPlace(int access, int& osError)
-{
-    return OpenRegularFile(m_target, access, osError);
 }
 
 int ReplacementFile::Commit()

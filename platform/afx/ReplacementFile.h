@@ -23,7 +23,6 @@ public:
 
 private:
     int CreateBeside(int access, int& osError);
-    int OpenInPlace(int access, int& osError);
     int PutInPlace();
     void Discard();
 

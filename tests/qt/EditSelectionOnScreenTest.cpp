@@ -37,30 +37,25 @@ protected:
     QLineEdit* lineEdit = nullptr;
 };
 
+struct ShownSelection {
+    int first;  // bytes, as EM_SETSEL takes them
+    int last;
+    const char* selected;
+    int start;  // characters, as the line edit counts them
+};
+
 TEST_F(EditSelectionOnScreen, ByteOffsetsSelectTheWholeCharactersBetweenThem)
 {
     ASSERT_NE(lineEdit, nullptr);
     ASSERT_EQ(lineEdit->text(), QStringLiteral("找到12设备"));
-
-    Select(2, 6);
-    EXPECT_EQ(lineEdit->selectedText(), QStringLiteral("到12"));
-    EXPECT_EQ(lineEdit->selectionStart(), 1);
-
-    Select(4, 10);
-    EXPECT_EQ(lineEdit->selectedText(), QStringLiteral("12设备"));
-    EXPECT_EQ(lineEdit->selectionStart(), 2);
-
-    Select(6, 8);
-    EXPECT_EQ(lineEdit->selectedText(), QStringLiteral("设"));
-    EXPECT_EQ(lineEdit->selectionStart(), 4);
-}
-
-TEST_F(EditSelectionOnScreen, AllOfTheTextAndThenNoneOfIt)
-{
-    ASSERT_NE(lineEdit, nullptr);
-    Select(0, -1);
-    EXPECT_EQ(lineEdit->selectedText(), QStringLiteral("找到12设备"));
-    EXPECT_EQ(lineEdit->selectionStart(), 0);
+    const ShownSelection cases[] = {
+        {2, 6, "到12", 1}, {4, 10, "12设备", 2}, {6, 8, "设", 4}, {0, -1, "找到12设备", 0},
+    };
+    for (const ShownSelection& c : cases) {
+        Select(c.first, c.last);
+        EXPECT_EQ(lineEdit->selectedText(), QString::fromUtf8(c.selected)) << c.first << ".." << c.last;
+        EXPECT_EQ(lineEdit->selectionStart(), c.start) << c.first << ".." << c.last;
+    }
 
     // An empty selection is the caret alone, after the "2" at byte 6.
     Select(6, 6);
