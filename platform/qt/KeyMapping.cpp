@@ -36,6 +36,10 @@ UINT VirtualKeyOf(int qtKey)
         return VK_HOME;
     case Qt::Key_End:
         return VK_END;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
     default:
         return 0;
     }
