@@ -71,11 +71,12 @@ std::string TemporaryPathFor(const std::string& target)
 int FlushFolderOf(const std::string& path)
 {
     std::string folder = FolderPartOf(path);
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const ReplacementFile::SystemCalls& calls = ReplacementFile::s_systemCalls;
+    int fd = calls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
     if (fd < 0)
         return 0;
-    int error = ::fsync(fd) != 0 && errno != EINVAL ? errno : 0;
-    ::close(fd);
+    int error = calls.fsync(fd) != 0 && errno != EINVAL ? errno : 0;
+    calls.close(fd);
     return error;
 }
 
@@ -90,6 +91,15 @@ int TakeOwnerAndMode(int fd, const struct stat& old)
 }
 
 }  // namespace
+
+ReplacementFile::SystemCalls ReplacementFile::s_systemCalls = {
+    [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+    ::ftruncate,
+    ::fsync,
+    ::close,
+    ::rename,
+    [](const char* from, const char* to) { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); },
+};
 
 ReplacementFile::~ReplacementFile()
 {
@@ -137,7 +147,7 @@ int ReplacementFile::CreateBeside(int access, int& osError)
 {
     for (int attempt = 0; attempt < MAX_NAME_ATTEMPTS; ++attempt) {
         std::string temporary = TemporaryPathFor(m_target);
-        int fd = ::open(temporary.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        int fd = s_systemCalls.open(temporary.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             m_temporary = temporary;
             return fd;
@@ -154,13 +164,13 @@ int ReplacementFile::Commit()
     int error = 0;
     if (m_temporary.empty()) {
         off_t end = ::lseek(m_fd, 0, SEEK_CUR);
-        if (end < 0 || ::ftruncate(m_fd, end) != 0)
+        if (end < 0 || s_systemCalls.ftruncate(m_fd, end) != 0)
             error = errno;
     }
-    if (error == 0 && ::fsync(m_fd) != 0)
+    if (error == 0 && s_systemCalls.fsync(m_fd) != 0)
         error = errno;
     // Linux closes the descriptor even when close is interrupted.
-    if (::close(std::exchange(m_fd, -1)) != 0 && errno != EINTR && error == 0)
+    if (s_systemCalls.close(std::exchange(m_fd, -1)) != 0 && errno != EINTR && error == 0)
         error = errno;
     if (error == 0 && !m_temporary.empty())
         error = PutInPlace();
@@ -178,11 +188,11 @@ int ReplacementFile::PutInPlace()
         struct stat now {};
         if (::lstat(m_target.c_str(), &now) == 0 && !S_ISREG(now.st_mode))
             return EEXIST;
-        if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        if (s_systemCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
             return errno;
-    } else if (::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE) != 0) {
+    } else if (s_systemCalls.renameNoReplace(m_temporary.c_str(), m_target.c_str()) != 0) {
         // EINVAL: a file system that cannot rename so; the name was free a moment ago.
-        if (errno != EINVAL || ::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        if (errno != EINVAL || s_systemCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
             return errno;
     }
     m_temporary.clear();

@@ -4,9 +4,23 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 
 class ReplacementFile {
 public:
+    // The system calls by which a replacement makes, flushes, closes and renames its
+    // files. Tests put failing ones in their place, for the steps that the disk cannot
+    // be made to fail on request; everything else uses the system's own.
+    struct SystemCalls {
+        int (*open)(const char* path, int flags, mode_t mode);
+        int (*ftruncate)(int fd, off_t length);
+        int (*fsync)(int fd);
+        int (*close)(int fd);
+        int (*rename)(const char* from, const char* to);
+        int (*renameNoReplace)(const char* from, const char* to);
+    };
+    static SystemCalls s_systemCalls;
+
     ReplacementFile() = default;
     // Closes and removes a new file that was not put in place.
     ~ReplacementFile();

@@ -227,6 +227,39 @@ TEST_F(CFileTest, AFileThatMayNotBeWrittenIsRefusedThoughItsFolderTakesNewFiles)
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"read-only.svo"});
 }
 
+TEST_F(CFileTest, AFolderPutInTheTargetsPlaceWhileWritingStopsTheRenameAndStaysAsItIs)
+{
+    WriteBytes("old.svo", OLD_BYTES);
+    for (const std::string name : {"old.svo", "new.svo"}) {
+        CFile file;
+        ASSERT_TRUE(file.Open(PathOf(name).c_str(), CFile::modeCreate | CFile::modeWrite)) << name;
+        file.Write(NEW_BYTES.data(), static_cast<UINT>(NEW_BYTES.size()));
+        unlink(PathOf(name).c_str());
+        ASSERT_EQ(mkdir(PathOf(name).c_str(), 0755), 0);
+        WriteBytes(name + "/inside", "");
+        try {
+            file.Close();
+            ADD_FAILURE() << name << ": closed as if saved";
+        } catch (const CFileException& e) {
+            EXPECT_EQ(std::string(e.GetErrorMessage()), "访问 " + PathOf(name) + " 时发生错误。");
+        }
+        EXPECT_EQ(folder.Names(name), std::vector<std::string>{"inside"}) << name;
+    }
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"new.svo", "old.svo"})) << "no new file left beside them";
+}
+
+TEST_F(CFileTest, AFolderThatTakesNoNewFileRefusesANewNameAndKeepsNothing)
+{
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(PathOf("locked").c_str(), 0555), 0);
+    std::string message;
+    int cause = RunUnprivileged([&] { return SaveBytes(PathOf("locked/new.svo"), NEW_BYTES, &message); });
+    if (cause == NO_UNPRIVILEGED_USER)
+        GTEST_SKIP() << "No unprivileged user could be taken on, so the folder's bits cannot bind.";
+    EXPECT_EQ(cause, CFileException::accessDenied);
+    EXPECT_EQ(folder.Names("locked"), std::vector<std::string>{});
+}
+
 TEST_F(CFileTest, MissingFileIsNotFoundAndTheOpeningConstructorThrows)
 {
     CFile file;

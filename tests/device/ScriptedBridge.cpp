@@ -88,7 +88,7 @@ USB_STATUS ScriptedBridge::TransferOutcome(DWORD moved, DWORD* reported)
     *reported = moved;
     if (m_failedTransfers.count(transfer) != 0) {
         *reported = 0;
-        return USB_TIMEOUT;
+        return Failure(USB_TIMEOUT);
     }
     auto shortened = m_shortenedTransfers.find(transfer);
     if (shortened != m_shortenedTransfers.end())
@@ -100,7 +100,7 @@ USB_STATUS ScriptedBridge::CountDevices(DWORD* lpdwNumDevices)
 {
     s_active->Record("count");
     if (s_active->m_failCount)
-        return USB_IO_ERROR;
+        return s_active->Failure(USB_IO_ERROR);
     *lpdwNumDevices = static_cast<DWORD>(s_active->m_adapters.size());
     return USB_OK;
 }
@@ -111,7 +111,7 @@ USB_STATUS ScriptedBridge::GetDeviceString(DWORD dwIndex, LPSTR lpBuffer, DWORD 
     call.index = dwIndex;
     call.reserved = dwSelector;
     if (dwIndex >= s_active->m_adapters.size() || !s_active->m_adapters[dwIndex].stringReadable)
-        return USB_IO_ERROR;
+        return s_active->Failure(USB_IO_ERROR);
     const std::string& text = s_active->m_adapters[dwIndex].deviceString;
     size_t length = std::min(text.size(), static_cast<size_t>(USB_DEVICE_STRING_SIZE - 1));
     std::memcpy(lpBuffer, text.data(), length);
@@ -123,7 +123,7 @@ USB_STATUS ScriptedBridge::OpenDevice(DWORD dwIndex, USB_HANDLE* phDevice)
 {
     s_active->Record("open").index = dwIndex;
     if (s_active->m_failOpen || s_active->m_open || dwIndex >= s_active->m_adapters.size())
-        return USB_DEVICE_NOT_OPENED;
+        return s_active->Failure(USB_DEVICE_NOT_OPENED);
     s_active->m_open = true;
     *phDevice = Handle();
     return USB_OK;
@@ -137,7 +137,7 @@ USB_STATUS ScriptedBridge::CloseDevice(USB_HANDLE hDevice)
     s_active->m_open = false;
     if (s_active->m_onClose)
         s_active->m_onClose();
-    return USB_OK;
+    return s_active->m_unexaminedStatus;
 }
 
 USB_STATUS ScriptedBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD dwBytesToRead, DWORD* lpdwBytesRead,
@@ -152,7 +152,7 @@ USB_STATUS ScriptedBridge::ReadDevice(USB_HANDLE hDevice, LPVOID lpBuffer, DWORD
 
     if (s_active->m_nextAnswer >= s_active->m_answers.size()) {
         s_active->TransferOutcome(0, lpdwBytesRead);
-        return USB_TIMEOUT;
+        return s_active->Failure(USB_TIMEOUT);
     }
     const std::vector<BYTE>& answer = s_active->m_answers[s_active->m_nextAnswer++];
     DWORD copied = std::min(dwBytesToRead, static_cast<DWORD>(answer.size()));
@@ -186,7 +186,7 @@ USB_STATUS ScriptedBridge::SetTimeouts(DWORD dwReadTimeout, DWORD dwWriteTimeout
     call.writeTimeout = dwWriteTimeout;
     s_active->m_readTimeout = dwReadTimeout;
     s_active->m_writeTimeout = dwWriteTimeout;
-    return USB_OK;
+    return s_active->m_unexaminedStatus;
 }
 
 USB_STATUS ScriptedBridge::GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout)
@@ -194,5 +194,5 @@ USB_STATUS ScriptedBridge::GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteT
     s_active->Record("gettimeouts");
     *lpdwReadTimeout = s_active->m_readTimeout;
     *lpdwWriteTimeout = s_active->m_writeTimeout;
-    return USB_OK;
+    return s_active->m_unexaminedStatus;
 }

@@ -50,6 +50,12 @@ public:
     // The transfer with this number succeeds but reports fewer bytes moved.
     void ShortenTransfer(int transfer, DWORD reported) { m_shortenedTransfers[transfer] = reported; }
 
+    // Every scripted failure returns this status instead of the library's usual one.
+    void FailWithStatus(USB_STATUS status) { m_failureStatus = status; }
+    // CloseDevice, SetTimeouts and GetTimeouts return this status, though they do their
+    // work all the same.
+    void ReturnFromUnexaminedCalls(USB_STATUS status) { m_unexaminedStatus = status; }
+
     // Runs when the device is closed, to look at the program at that moment.
     void OnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
 
@@ -83,6 +89,8 @@ private:
     static USB_STATUS GetTimeouts(DWORD* lpdwReadTimeout, DWORD* lpdwWriteTimeout);
 
     Call& Record(const std::string& operation);
+    // The status of a failure: the scripted one, else the usual one.
+    USB_STATUS Failure(USB_STATUS usual) const { return m_failureStatus != USB_OK ? m_failureStatus : usual; }
     // The status of the next transfer as scripted, and the count it reports.
     USB_STATUS TransferOutcome(DWORD moved, DWORD* reported);
 
@@ -99,6 +107,8 @@ private:
     std::map<int, DWORD> m_shortenedTransfers;
     DWORD m_readTimeout = INITIAL_READ_TIMEOUT;
     DWORD m_writeTimeout = INITIAL_WRITE_TIMEOUT;
+    USB_STATUS m_failureStatus = USB_OK;
+    USB_STATUS m_unexaminedStatus = USB_OK;
     std::vector<Call> m_calls;
     std::function<void()> m_onClose;
 };
