@@ -76,12 +76,13 @@ bool IsTooLarge(const char* digits, const char* point, const char* exponent, con
 
 CString AfxFormatFloat(double value, int nPrecision)
 {
-    // std::to_chars writes what "%.*g" writes in the C locale, whatever locale the
-    // process has: a decimal comma would change the value that is read back.
-    const int GENERAL_DEFAULT_PRECISION = 6;
-    const int MOST_DIGITS_A_DOUBLE_SHOWS = 1100;  // its exact digits with leading zeros
-    int digits = nPrecision < 0 ? GENERAL_DEFAULT_PRECISION : nPrecision;
-    std::string text(static_cast<size_t>(std::min(digits, MOST_DIGITS_A_DOUBLE_SHOWS)) + 16, '\0');  // sign, point, "e+308"
+    // std::to_chars writes what "%.*g" writes in the C locale, whatever the process's
+    // locale is: a decimal comma would be read back as the end of the number.
+    const int PRINTF_DEFAULT_PRECISION = 6;  // what printf takes a negative precision as
+    const int MOST_SIGNIFICANT_DIGITS = 800;  // a double's exact expansion has fewer
+    const int SIGN_POINT_AND_EXPONENT = 16;
+    int digits = nPrecision < 0 ? PRINTF_DEFAULT_PRECISION : nPrecision;
+    std::string text(static_cast<size_t>(std::min(digits, MOST_SIGNIFICANT_DIGITS) + SIGN_POINT_AND_EXPONENT), '\0');
     std::to_chars_result written =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, digits);
     text.resize(written.ec == std::errc() ? static_cast<size_t>(written.ptr - text.data()) : 0);
