@@ -12,12 +12,13 @@
 
 namespace {
 
-// The dialog under a user's locale with a decimal comma, as Qt leaves the process: what
-// the dialog shows, reads and saves is what it is under the C locale.
+// What Save writes right after start-up: the default values over the default block.
 const std::string DEFAULT_VALUES_SAVED("\x35\x01\x00\x00\x00\x00\x00\x00\x00\x04\x02\xEF\x04\x9C\xC8\xC8\x13\x88\x27\x10"
                                        "\x1D\x4C\x10\x00\x1D\x4C\x01\x00\x00\x00\x40\x40\x00\x00\x1F\x00\x00\x00\x00\x00\x00",
                                        41);
 
+// The dialog under a user's locale with a decimal comma, as Qt leaves the process: what
+// the dialog shows, reads and saves is what it is under the C locale.
 class DialogInUserLocale : public OpenDialog, public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override
