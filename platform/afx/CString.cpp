@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <locale.h>
 
 LPTSTR CString::GetBuffer(int nMinBufLength)
 {
@@ -60,8 +61,38 @@ CString operator+(const CString& a, const CString& b)
     return result;
 }
 
+namespace {
+
+// Switches the calling thread to the C locale while it lives. The process runs in the
+// user's locale (Qt sets it at start-up), where printf writes a decimal comma and
+// groups digits; the program reads its texts back in the C locale's form only.
+class ClassicLocaleScope {
+public:
+    ClassicLocaleScope() : m_classic(newlocale(LC_ALL_MASK, "C", nullptr))
+    {
+        if (m_classic != nullptr)
+            m_previous = uselocale(m_classic);
+    }
+    ~ClassicLocaleScope()
+    {
+        if (m_classic == nullptr)
+            return;
+        uselocale(m_previous);
+        freelocale(m_classic);
+    }
+    ClassicLocaleScope(const ClassicLocaleScope&) = delete;
+    ClassicLocaleScope& operator=(const ClassicLocaleScope&) = delete;
+
+private:
+    locale_t m_classic;
+    locale_t m_previous = nullptr;
+};
+
+}  // namespace
+
 void CString::Format(LPCTSTR pszFormat, ...)
 {
+    ClassicLocaleScope classic;
     va_list args;
     va_start(args, pszFormat);
     va_list measure;

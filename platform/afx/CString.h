@@ -39,7 +39,8 @@ public:
     // The string nID of the program's string table; FALSE when there is none.
     BOOL LoadString(UINT nID);
 
-    // printf-style formatting into the string.
+    // printf-style formatting into the string; numbers come out as in the C locale
+    // (a decimal point, no digit grouping) whatever the process's locale is.
     void Format(LPCTSTR pszFormat, ...) __attribute__((format(printf, 2, 3)));
 
 private:

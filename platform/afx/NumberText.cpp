@@ -1,9 +1,9 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -76,16 +76,23 @@ bool IsTooLarge(const char* digits, const char* point, const char* exponent, con
 
 CString AfxFormatFloat(double value, int nPrecision)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", nPrecision, value);
-    std::string text(buffer);
+    // std::to_chars writes what "%.*g" writes in the C locale, whatever the process's
+    // locale is: a decimal comma would be read back as the end of the number.
+    const int PRINTF_DEFAULT_PRECISION = 6;  // what printf takes a negative precision as
+    const int MOST_SIGNIFICANT_DIGITS = 800;  // a double's exact expansion has fewer
+    const int SIGN_POINT_AND_EXPONENT = 16;
+    int digits = nPrecision < 0 ? PRINTF_DEFAULT_PRECISION : nPrecision;
+    std::string text(static_cast<size_t>(std::min(digits, MOST_SIGNIFICANT_DIGITS) + SIGN_POINT_AND_EXPONENT), '\0');
+    std::to_chars_result written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, digits);
+    text.resize(written.ec == std::errc() ? static_cast<size_t>(written.ptr - text.data()) : 0);
     size_t e = text.find('e');
     if (e == std::string::npos)
         return CString(text.c_str());
-    size_t digits = e + 2;  // after 'e' and its sign
-    size_t width = text.size() - digits;
+    size_t exponent = e + 2;  // after 'e' and its sign
+    size_t width = text.size() - exponent;
     std::string zeros(width < 3 ? 3 - width : 0, '0');
-    return CString((text.substr(0, digits) + zeros + text.substr(digits)).c_str());
+    return CString((text.substr(0, exponent) + zeros + text.substr(exponent)).c_str());
 }
 
 std::optional<int> AfxReadInt(LPCTSTR lpszText)

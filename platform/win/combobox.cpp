@@ -6,6 +6,7 @@
 #include <strings.h>
 #include <vector>
 
+#include "asciicase.h"
 #include "editfield.h"
 #include "input.h"
 #include "window.h"
@@ -40,7 +41,7 @@ bool IsItem(const ComboData& data, WPARAM index)
 // Sorted lists compare without regard to case; an item goes after those equal to it.
 bool SortsBefore(const std::string& a, const std::string& b)
 {
-    return strcasecmp(a.c_str(), b.c_str()) < 0;
+    return CompareAsciiNoCase(a, b) < 0;
 }
 
 void ShowInField(Window& window, const std::string& text)
