@@ -34,8 +34,10 @@ def executable():
 
 
 class Quorvel:
-    def __init__(self, test_desktop):
+    def __init__(self, test_desktop, environment=None):
+        """environment: variables to set (a value) or to take away (None) for the program."""
         self._desktop = test_desktop
+        self._environment = environment or {}
         self._process = None
         self._controls = {}
         self._dialog = None
@@ -46,6 +48,11 @@ class Quorvel:
         env = self._desktop.environment()
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        for name, value in self._environment.items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
         # Started in a folder of its own, where its file choosers open.
         self._process = desktop.start_process([executable()], env=env, cwd=self._desktop.working_dir())
         self._dialog = screen.wait_until(self._find_dialog, lambda dialog: dialog is not None, START_TIMEOUT,
@@ -64,6 +71,10 @@ class Quorvel:
             return self._process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise AssertionError("Quorvel was still running %.1f s later" % timeout) from None
+
+    def working_dir(self):
+        """The folder the program starts in."""
+        return self._desktop.working_dir()
 
     def is_running(self):
         return self._process is not None and self._process.poll() is None
@@ -226,6 +237,13 @@ class Quorvel:
             if window_role != "alert":
                 return title
         return None
+
+    def file_chooser_texts(self):
+        """Every name and text that the open file chooser shows, or [] when none is open."""
+        for window_role, _, node in self.other_windows():
+            if window_role != "alert":
+                return screen.all_text(node)
+        return []
 
     def wait_for_file_chooser(self, timeout=STEP_TIMEOUT):
         return screen.wait_until(self.file_chooser, lambda title: title is not None, timeout, "a file chooser")
