@@ -34,10 +34,12 @@ def executable():
 
 
 class Quorvel:
-    def __init__(self, test_desktop, environment=None):
-        """environment: variables to set (a value) or to take away (None) for the program."""
+    def __init__(self, test_desktop, environment=None, arguments=()):
+        """environment: variables to set (a value) or to take away (None) for the program;
+        arguments: its command line after its name."""
         self._desktop = test_desktop
         self._environment = environment or {}
+        self._arguments = list(arguments)
         self._process = None
         self._controls = {}
         self._dialog = None
@@ -54,7 +56,7 @@ class Quorvel:
             else:
                 env[name] = value
         # Started in a folder of its own, where its file choosers open.
-        self._process = desktop.start_process([executable()], env=env, cwd=self._desktop.working_dir())
+        self._process = desktop.start_process([executable()] + self._arguments, env=env, cwd=self._desktop.working_dir())
         self._dialog = screen.wait_until(self._find_dialog, lambda dialog: dialog is not None, START_TIMEOUT,
                                          "the Quorvel dialog with its controls")
         self._controls = self._map_controls(self._dialog)
@@ -180,6 +182,12 @@ class Quorvel:
             if control_id in COMBO_BOXES and any("focused" in screen.states(part) for part in screen.children(node)):
                 return control_id
         return None
+
+    def extents(self, control_id=None):
+        """Where a control (or, with no ID, the dialog) is on the screen, as (x, y, width, height)."""
+        node = self._dialog if control_id is None else self._controls[control_id]
+        rect = screen.Atspi.Component.get_extents(node, screen.Atspi.CoordType.SCREEN)
+        return rect.x, rect.y, rect.width, rect.height
 
     def title(self):
         return screen.name(self._dialog)
