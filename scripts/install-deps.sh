@@ -28,9 +28,11 @@ case "${1:-}" in
     ;;
 esac
 
+# One question for all of them; a package dpkg does not know is left out of the answer.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+  if [[ $'\n'"$installed"$'\n' != *$'\n'"$package install ok installed"$'\n'* ]]; then
     missing+=("$package")
   fi
 done

@@ -19,21 +19,29 @@ fail() {
   failures=$((failures + 1))
 }
 
-# A bin folder holding only the fakes and the two real programs the script needs, so
-# that no real sudo or apt-get on this machine can be reached.
+# A bin folder holding only the fakes and bash, so that no real sudo or apt-get on this
+# machine can be reached.
 make_system() {
   local bin=$work/bin
   rm -rf "$bin" && mkdir -p "$bin"
   ln -s "$(command -v bash)" "$bin/bash"
-  ln -s "$(command -v grep)" "$bin/grep"
+  # Asked with -W -f='${Package} ${Status}\n' and the packages' names, as dpkg-query is.
   cat >"$bin/dpkg-query" <<'FAKE'
 #!/bin/bash
-package=${!#}
-for installed in $FAKE_INSTALLED; do
-  [ "$installed" = "$package" ] && { echo -n "install ok installed"; exit 0; }
+status=0
+for package in "${@:3}"; do
+  known=
+  for installed in $FAKE_INSTALLED; do
+    [ "$installed" = "$package" ] && known=yes
+  done
+  if [ -n "$known" ]; then
+    echo "$package install ok installed"
+  else
+    echo "dpkg-query: no packages found matching $package" >&2
+    status=1
+  fi
 done
-echo "dpkg-query: no packages found matching $package" >&2
-exit 1
+exit $status
 FAKE
   cat >"$bin/apt-get" <<'FAKE'
 #!/bin/bash
