@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
