@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-20}
 seconds=${2:-5}
 
-"$PWD/scripts/install-deps.sh"
+"$PWD/scripts/install-deps.sh" test
 
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON -DQUORVEL_BENCHMARK=ON >/dev/null

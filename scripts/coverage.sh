@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-"$PWD/scripts/install-deps.sh"
+"$PWD/scripts/install-deps.sh" test
 
 build=build-coverage
 folders=(params device app)
@@ -14,7 +14,7 @@ cmake -S . -B "$build" -G Ninja -DQUORVEL_WERROR=ON -DQUORVEL_COVERAGE=ON -DCMAK
 cmake --build "$build" >&2
 # Counts of an earlier run would add to this one's.
 find "$build" -name '*.gcda' -delete
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(nproc)" >/dev/null
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --no-tests=error -j "$(nproc)" >/dev/null
 
 summary="$build/coverage.json"
 filters=()

@@ -12,7 +12,7 @@ seconds=${1:-30}
 targets=(LoadFileFuzzer ParameterBlockFuzzer NumberTextFuzzer FieldTextsFuzzer DecimalFilterFuzzer
          EepromExchangeFuzzer)
 
-"$PWD/scripts/install-deps.sh"
+"$PWD/scripts/install-deps.sh" test
 
 build="$PWD/build-fuzz"
 cmake -S . -B "$build" -G Ninja -DQUORVEL_WERROR=ON -DQUORVEL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

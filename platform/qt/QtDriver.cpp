@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "AccessibleComboBox.h"
 #include "AccessibleNames.h"
@@ -28,11 +29,23 @@ void ReportTextSelection(HWND hWnd, const QLineEdit* edit)
     UserSelectText(hWnd, ByteOffsetOfCharIndex(bytes, first), ByteOffsetOfCharIndex(bytes, last));
 }
 
+// The program stores nothing, but Qt's file chooser reads its history and last folder
+// from the user's settings when it is made and writes them back when it goes. Qt's
+// user settings are sent to a folder that cannot exist under /dev/null: nothing can
+// be read from there, and writing fails without a word.
+void KeepQtFromStoringSettings()
+{
+    const QString nowhere = QStringLiteral("/dev/null/nothing-stored");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
+}
+
 }  // namespace
 
 QtDriver::QtDriver()
     : m_previous(&GetDisplayDriver()), m_filter([this](const QObject* object) { return WindowOf(object); })
 {
+    KeepQtFromStoringSettings();
     RegisterDialogFonts();
     // Before any combo box is created: Qt keeps the first interface found for a widget.
     QAccessible::installFactory(AccessibleComboBox::Factory);

@@ -5,6 +5,7 @@ the screen. Every process started here is ended by stop(), whatever happened."""
 import os
 import shutil
 import signal
+import struct
 import subprocess
 import tempfile
 import time
@@ -110,6 +111,16 @@ class Desktop:
         path = os.path.join(self.screenshot_dir, name + ".png")
         screenshot.save_frame_as_png(os.path.join(self._frame_dir, "Xvfb_screen0"), path)
         return path
+
+    def pixels(self, x, y, width, height):
+        """The screen's pixels in a rectangle, as they are now: rows of 32-bit values."""
+        with open(os.path.join(self._frame_dir, "Xvfb_screen0"), "rb") as frame:
+            data = frame.read()
+        fields = struct.unpack(">%dI" % screenshot.HEADER_FIELDS, data[:screenshot.HEADER_FIELDS * 4])
+        header_size, bytes_per_line, ncolors = fields[0], fields[12], fields[19]
+        start = header_size + ncolors * screenshot.XWD_COLOR_SIZE
+        return b"".join(data[start + row * bytes_per_line + x * 4:start + row * bytes_per_line + (x + width) * 4]
+                        for row in range(y, y + height))
 
     def _runtime_dir(self):
         return os.path.join(self._home, "run")

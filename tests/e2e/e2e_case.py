@@ -22,8 +22,12 @@ def shared_desktop():
 
 
 class QuorvelTestCase(unittest.TestCase):
+    def environment(self):
+        """Variables to set for the program (a value) or to take away (None)."""
+        return {}
+
     def setUp(self):
-        self.app = Quorvel(shared_desktop())
+        self.app = Quorvel(shared_desktop(), self.environment())
         self.addCleanup(self.app.stop)
         self.app.start()
 

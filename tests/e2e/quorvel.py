@@ -34,8 +34,12 @@ def executable():
 
 
 class Quorvel:
-    def __init__(self, test_desktop):
+    def __init__(self, test_desktop, environment=None, arguments=()):
+        """environment: variables to set (a value) or to take away (None) for the program;
+        arguments: its command line after its name."""
         self._desktop = test_desktop
+        self._environment = environment or {}
+        self._arguments = list(arguments)
         self._process = None
         self._controls = {}
         self._dialog = None
@@ -46,8 +50,13 @@ class Quorvel:
         env = self._desktop.environment()
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        for name, value in self._environment.items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
         # Started in a folder of its own, where its file choosers open.
-        self._process = desktop.start_process([executable()], env=env, cwd=self._desktop.working_dir())
+        self._process = desktop.start_process([executable()] + self._arguments, env=env, cwd=self._desktop.working_dir())
         self._dialog = screen.wait_until(self._find_dialog, lambda dialog: dialog is not None, START_TIMEOUT,
                                          "the Quorvel dialog with its controls")
         self._controls = self._map_controls(self._dialog)
@@ -64,6 +73,10 @@ class Quorvel:
             return self._process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise AssertionError("Quorvel was still running %.1f s later" % timeout) from None
+
+    def working_dir(self):
+        """The folder the program starts in."""
+        return self._desktop.working_dir()
 
     def is_running(self):
         return self._process is not None and self._process.poll() is None
@@ -170,6 +183,12 @@ class Quorvel:
                 return control_id
         return None
 
+    def extents(self, control_id=None):
+        """Where a control (or, with no ID, the dialog) is on the screen, as (x, y, width, height)."""
+        node = self._dialog if control_id is None else self._controls[control_id]
+        rect = screen.Atspi.Component.get_extents(node, screen.Atspi.CoordType.SCREEN)
+        return rect.x, rect.y, rect.width, rect.height
+
     def title(self):
         return screen.name(self._dialog)
 
@@ -226,6 +245,13 @@ class Quorvel:
             if window_role != "alert":
                 return title
         return None
+
+    def file_chooser_texts(self):
+        """Every name and text that the open file chooser shows, or [] when none is open."""
+        for window_role, _, node in self.other_windows():
+            if window_role != "alert":
+                return screen.all_text(node)
+        return []
 
     def wait_for_file_chooser(self, timeout=STEP_TIMEOUT):
         return screen.wait_until(self.file_chooser, lambda title: title is not None, timeout, "a file chooser")

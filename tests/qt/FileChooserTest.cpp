@@ -309,8 +309,10 @@ TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsRefusedNamingItAndTheChoos
     QStringList boxes;
     bool openAfterRefusal = false;
     WhenShown<QFileDialog>([&](QFileDialog* chooser) {
-        // Refused before the question about replacing the existing a.svo.
-        WhenShown<QMessageBox>([&](QMessageBox* box) {
+        // Refused before the question about replacing the existing a.svo. Every box is
+        // noted and answered, so that one more than expected fails the test rather than
+        // waiting for an answer.
+        AnswerEach<QMessageBox>(chooser, [&](QMessageBox* box) {
             boxes.append(box->windowTitle() + u'|' + box->text());
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
             // A question about replacing a.svo, had it come first, is answered No.
@@ -321,7 +323,6 @@ TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsRefusedNamingItAndTheChoos
         });
         TypeAndEnter(chooser, InDir("a"));
         openAfterRefusal = chooser->isVisible();
-        NameFieldOf(chooser)->clear();
         TypeAndEnter(chooser, InDir("b.s"));
     });
     ASSERT_TRUE(driver.ChooseFile(&ofn, TRUE));

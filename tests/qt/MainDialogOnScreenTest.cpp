@@ -182,18 +182,12 @@ protected:
     // The next message box is read and answered with OK as soon as it shows.
     void AnswerNextMessageBox(QString& title, QString& text, QMessageBox::Icon& icon)
     {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [timer, &title, &text, &icon] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr)
-                return;
+        WhenShown<QMessageBox>([&title, &text, &icon](QMessageBox* box) {
             title = box->windowTitle();
             text = box->text();
             icon = box->icon();
             box->button(QMessageBox::Ok)->click();
-            timer->deleteLater();
         });
-        timer->start(10);
     }
 
     HWND Item(int id) { return GetDlgItem(hDlg, id); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -9,6 +10,9 @@
 #include <vector>
 
 namespace {
+
+// How long a run that ends by itself may take.
+constexpr std::chrono::seconds RUN_LIMIT{20};
 
 constexpr char EXPECTED_LINE[] = "Quorvel needs a display: set DISPLAY or WAYLAND_DISPLAY to one that can be opened.\n";
 
@@ -23,6 +27,7 @@ struct Outcome {
     std::string output;  // stdout and stderr together
 };
 
+// What the program has written so far.
 std::string ReadAll(int fd)
 {
     std::string text;
@@ -45,17 +50,20 @@ Running StartQuorvel(std::vector<std::string> environment)
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
 
-    std::string path = QUORVEL_EXECUTABLE;
-    std::string option = "--open";
-    std::string file = "missing.svo";
-    std::vector<char*> argv{path.data(), option.data(), file.data(), nullptr};
+    // Qt's own -platform among them: taken, it would send the program to an X display
+    // that the environment does not name.
+    std::vector<std::string> arguments{QUORVEL_EXECUTABLE, "-platform", "xcb", "--open", "missing.svo"};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
     std::vector<char*> envp;
     for (std::string& entry : environment)
         envp.push_back(entry.data());
     envp.push_back(nullptr);
 
     pid_t pid = 0;
-    int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), envp.data());
+    int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[1]);
     if (spawned != 0) {
@@ -65,15 +73,30 @@ Running StartQuorvel(std::vector<std::string> environment)
     return Running{pid, pipeFds[0]};
 }
 
+// Reads what the program writes until it has ended, or the time limit has passed; a
+// program still running then fails the test and is killed.
 Outcome WaitFor(const Running& running)
 {
     Outcome outcome;
     if (running.pid == 0)
         return outcome;
-    outcome.output = ReadAll(running.outputFd);
-    close(running.outputFd);
+    fcntl(running.outputFd, F_SETFL, O_NONBLOCK);
     int status = 0;
-    waitpid(running.pid, &status, 0);
+    pid_t ended = 0;
+    auto deadline = std::chrono::steady_clock::now() + RUN_LIMIT;
+    while (ended == 0 && std::chrono::steady_clock::now() < deadline) {
+        outcome.output += ReadAll(running.outputFd);
+        ended = waitpid(running.pid, &status, WNOHANG);
+        if (ended == 0)
+            usleep(20 * 1000);
+    }
+    if (ended == 0) {
+        ADD_FAILURE() << "Quorvel was still running after " << RUN_LIMIT.count() << " s and is killed";
+        kill(running.pid, SIGKILL);
+        waitpid(running.pid, &status, 0);
+    }
+    outcome.output += ReadAll(running.outputFd);
+    close(running.outputFd);
     outcome.exited = WIFEXITED(status);
     outcome.status = outcome.exited ? WEXITSTATUS(status) : -1;
     return outcome;
