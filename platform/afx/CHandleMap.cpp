@@ -1,11 +1,10 @@
 #include "CHandleMap.h"
 
-#include <strings.h>
-
 #include "CButton.h"
 #include "CComboBox.h"
 #include "CEdit.h"
 #include "CListCtrl.h"
+#include "asciicase.h"
 #include "commctrl.h"
 
 namespace {
@@ -17,13 +16,13 @@ std::unique_ptr<CWnd> NewObjectForClass(HWND hWnd)
     char name[64] = {};
     GetClassName(hWnd, name, sizeof name);
     // Class names compare without regard to case, as the window system's do.
-    if (strcasecmp(name, "BUTTON") == 0)
+    if (CompareAsciiNoCase(name, "BUTTON") == 0)
         return std::make_unique<CButton>();
-    if (strcasecmp(name, "EDIT") == 0)
+    if (CompareAsciiNoCase(name, "EDIT") == 0)
         return std::make_unique<CEdit>();
-    if (strcasecmp(name, "COMBOBOX") == 0)
+    if (CompareAsciiNoCase(name, "COMBOBOX") == 0)
         return std::make_unique<CComboBox>();
-    if (strcasecmp(name, WC_LISTVIEW) == 0)
+    if (CompareAsciiNoCase(name, WC_LISTVIEW) == 0)
         return std::make_unique<CListCtrl>();
     return std::make_unique<CWnd>();
 }

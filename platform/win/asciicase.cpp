@@ -1,20 +1,15 @@
 #include "asciicase.h"
 
-namespace {
-
-unsigned char FoldAscii(char c)
+char AsciiLower(char c)
 {
-    unsigned char byte = static_cast<unsigned char>(c);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
-
-}  // namespace
 
 int CompareAsciiNoCase(std::string_view a, std::string_view b)
 {
     size_t common = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < common; ++i) {
-        int difference = FoldAscii(a[i]) - FoldAscii(b[i]);
+        int difference = static_cast<unsigned char>(AsciiLower(a[i])) - static_cast<unsigned char>(AsciiLower(b[i]));
         if (difference != 0)
             return difference;
     }

@@ -1,10 +1,11 @@
 #include "libloader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <list>
 #include <map>
 #include <string>
+
+#include "asciicase.h"
 
 namespace {
 
@@ -30,8 +31,7 @@ std::list<LoadedLibrary>& LoadedLibraries()
 std::string FoldedName(LPCTSTR name)
 {
     std::string folded(name != nullptr ? name : "");
-    std::transform(folded.begin(), folded.end(), folded.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    std::transform(folded.begin(), folded.end(), folded.begin(), AsciiLower);
     return folded;
 }
 

@@ -1,7 +1,7 @@
 // The window classes: the built-in controls and those the program registers.
 #include <map>
-#include <strings.h>
 
+#include "asciicase.h"
 #include "commctrl.h"
 #include "toolbar.h"
 #include "window.h"
@@ -12,7 +12,7 @@ namespace {
 struct CaseInsensitiveLess {
     bool operator()(const std::string& a, const std::string& b) const
     {
-        return strcasecmp(a.c_str(), b.c_str()) < 0;
+        return CompareAsciiNoCase(a, b) < 0;
     }
 };
 
