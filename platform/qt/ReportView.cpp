@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "ListViewModel.h"
 #include "NarrowCellDelegate.h"
@@ -19,6 +20,9 @@ ReportView::ReportView(HWND hWnd, QWidget* parent)
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The window scrolls a focused row into view; Qt's own scrolling would be a second say.
+    setAutoScroll(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Rows of one height and no row header: a table of any length lays out at the
     // cost of its visible rows.
     verticalHeader()->hide();
@@ -33,6 +37,7 @@ ReportView::ReportView(HWND hWnd, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShowColumns();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ReportView::ReportScrolledTo);
 }
 
 void ReportView::ShowColumns()
@@ -80,6 +85,37 @@ void ReportView::ShowRowState(int row)
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     else if (currentIndex().row() == row)
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    ShowTopRow();
+}
+
+// The vertical scroll bar counts rows: its value is the top row.
+void ReportView::ShowTopRow()
+{
+    int top = static_cast<int>(SendMessage(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+    if (verticalScrollBar()->value() == top)
+        return;
+    // Rows just inserted may not have reached the scroll bar's range yet.
+    if (top > verticalScrollBar()->maximum())
+        updateGeometries();
+    m_showingTop = true;
+    verticalScrollBar()->setValue(top);
+    m_showingTop = false;
+}
+
+// The user turned the wheel or moved the scroll bar; the window keeps the new top row.
+void ReportView::ReportScrolledTo(int topRow)
+{
+    if (m_showingTop)
+        return;
+    int top = static_cast<int>(SendMessage(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+    if (topRow != top)
+        SendMessage(m_hWnd, LVM_SCROLL, 0, static_cast<LPARAM>(topRow - top) * Metrics().rowHeight);
+}
+
+ListViewMetrics ReportView::Metrics() const
+{
+    int header = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sizeHint().height();
+    return ListViewMetrics{frameWidth(), header, verticalHeader()->defaultSectionSize()};
 }
 
 int ReportView::RowAt(const QPoint& viewportPoint) const
