@@ -1,0 +1,31 @@
+// What a screen reader is told of the list under a combo box: a list whose items are
+// named by their texts, the combo box's item selected. An item has the focus only while
+// the list is dropped down and its combo box holds the window system's focus: the
+// current item of a closed list is no focus of the user's.
+#pragma once
+
+#include <QAccessibleWidget>
+#include <vector>
+
+class QAbstractItemView;
+
+class AccessibleDropList : public QAccessibleWidget {
+public:
+    explicit AccessibleDropList(QAbstractItemView* view);
+    ~AccessibleDropList() override;
+
+    // Whether a widget is the list under one of the driver's combo boxes.
+    static bool IsDropListOfComboBox(QObject* object);
+
+    QAccessible::State state() const override;
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+
+private:
+    QAbstractItemView* view() const;
+
+    // One interface per row, made when first asked for; rows that went take theirs along.
+    mutable std::vector<QAccessible::Id> m_items;
+};
