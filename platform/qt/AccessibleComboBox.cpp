@@ -50,10 +50,9 @@ QAccessible::State AccessibleComboBox::state() const
         state.expandable = true;
         state.expanded = combo->view()->isVisible();
         state.editable = combo->isEditable();
-        // The window system's focus; the edit field has it where there is one, and the
-        // list's item while the list is dropped.
+        // The window system's focus, which the edit field has where there is one.
         state.focusable = true;
-        state.focused = !combo->isEditable() && !state.expanded && HoldsWindowFocus(combo);
+        state.focused = !combo->isEditable() && HoldsWindowFocus(combo);
     }
     return state;
 }

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QPointer>
 
-#include "AccessibleFocus.h"
 #include "ComboBoxWidget.h"
 
 namespace {
@@ -51,12 +50,10 @@ public:
         QAccessible::State state;
         if (!isValid())
             return state;
-        bool dropped = m_view->isVisible();
-        state.invisible = !dropped;
+        // The combo box keeps the focus, dropped or not: an item takes none of its own.
+        state.invisible = !m_view->isVisible();
         state.selectable = true;
-        state.focusable = true;
         state.selected = m_view->selectionModel()->isSelected(Index());
-        state.focused = dropped && HoldsWindowFocus(ComboBoxOf(m_view)) && m_view->currentIndex().row() == m_row;
         return state;
     }
 

@@ -1,7 +1,6 @@
 // What a screen reader is told of the list under a combo box: a list whose items are
-// named by their texts, the combo box's item selected. An item has the focus only while
-// the list is dropped down and its combo box holds the window system's focus: the
-// current item of a closed list is no focus of the user's.
+// named by their texts, the combo box's item selected. The focus stays with the combo
+// box, dropped or not: no item claims it, as the current item of Qt's list would.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -52,7 +52,7 @@ ListViewMetrics DisplayDriver::ReportListMetrics(HWND hWnd)
     // Eight vertical dialog units are one line of the dialog's font.
     RECT line{0, 0, 0, 8};
     if (!MapDialogRect(GetParent(hWnd), &line))
-        line.bottom = FontBaseUnits(nullptr, 0, 0).cy;
+        line.bottom = DisplayDriver::FontBaseUnits(nullptr, 0, 0).cy;
     int frame = (GetWindowLong(hWnd, GWL_STYLE) & WS_BORDER) ? 1 : 0;
     return ListViewMetrics{frame, static_cast<int>(line.bottom) + 6, static_cast<int>(line.bottom) + 4};
 }
