@@ -1,12 +1,14 @@
 #include "ReportView.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 
 #include "ListViewModel.h"
 #include "NarrowCellDelegate.h"
 #include "commctrl.h"
+#include "winuser.h"
 
 ReportView::ReportView(HWND hWnd, QWidget* parent)
     : QTableView(parent), m_hWnd(hWnd), m_model(new ListViewModel(hWnd, this)), m_delegate(new NarrowCellDelegate(this))
@@ -81,11 +83,37 @@ void ReportView::ShowRowState(int row)
     QItemSelectionModel::SelectionFlags rows = QItemSelectionModel::Rows;
     selectionModel()->select(index, rows | ((state & LVIS_SELECTED) ? QItemSelectionModel::Select
                                                                      : QItemSelectionModel::Deselect));
-    if (state & LVIS_FOCUSED)
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    ShowCurrentRow(row, state);
+    ShowTopRow();
+}
+
+// Qt's current row is the one that a screen reader hears as focused, so the view has
+// one only while the list holds the window system's focus; no focus frame shows
+// elsewhere either.
+void ReportView::ShowCurrentRow(int row, UINT state)
+{
+    if ((state & LVIS_FOCUSED) && GetFocus() == m_hWnd)
+        selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
     else if (currentIndex().row() == row)
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    ShowTopRow();
+}
+
+// Qt moves its focus where the window system moved it (or away with the window).
+void ReportView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    int focused = static_cast<int>(SendMessage(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        ShowCurrentRow(focused, LVIS_FOCUSED);
+    else
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void ReportView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    if (GetFocus() != m_hWnd)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }
 
 // The vertical scroll bar counts rows: its value is the top row.

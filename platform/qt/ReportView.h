@@ -30,10 +30,13 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void ShowRowState(int row);
     void ShowTopRow();
+    void ShowCurrentRow(int row, UINT state);
     void ReportScrolledTo(int topRow);
     void FitRowHeightToFont();
 

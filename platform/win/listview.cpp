@@ -127,6 +127,17 @@ int FocusedRow(const ListViewData& data)
     return found == data.rows.end() ? -1 : static_cast<int>(found - data.rows.begin());
 }
 
+// The first row after start (-1: from the top) that has every state asked for
+// (LVM_GETNEXTITEM, searching down), or -1.
+int NextRowWithState(const ListViewData& data, int start, UINT states)
+{
+    for (int index = std::max(start + 1, 0); index < static_cast<int>(data.rows.size()); ++index) {
+        if ((data.rows[static_cast<size_t>(index)].state & states) == states)
+            return index;
+    }
+    return -1;
+}
+
 // The whole rows that fit in the client area below the header (LVM_GETCOUNTPERPAGE).
 int CountPerPage(HWND hWnd)
 {
@@ -252,6 +263,8 @@ LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return GetItemText(data, index, reinterpret_cast<LVITEM*>(lParam));
     case LVM_GETITEMSTATE:
         return IsRow(data, index) ? static_cast<LRESULT>(data.rows[static_cast<size_t>(index)].state & lParam) : 0;
+    case LVM_GETNEXTITEM:
+        return NextRowWithState(data, index, static_cast<UINT>(lParam) & (LVNI_FOCUSED | LVNI_SELECTED));
     case LVM_GETCOUNTPERPAGE:
         return CountPerPage(hWnd);
     case LVM_GETTOPINDEX:

@@ -121,6 +121,34 @@ TEST_F(AccessibleStates, ADropDownComboBoxHasTheFocusInItsEditField)
     });
 }
 
+TEST_F(AccessibleStates, TheLogsFocusedRowReportsTheFocusOnlyWhileTheLogHoldsIt)
+{
+    Run([this] {
+        for (const char* time : {"12:00:00", "12:00:01", "12:00:02"})
+            dlg.m_listLog.InsertItem(0, time);
+        UserClickListRow(Item(1026), 1);
+        QAccessibleInterface* log = AccessibleOf(1026);
+        std::vector<QAccessibleInterface*> cells;
+        for (QAccessibleInterface* focused : Focused()) {
+            if (focused != log) {
+                EXPECT_EQ(focused->parent(), log);
+                cells.push_back(focused);
+            }
+        }
+        ASSERT_FALSE(cells.empty());
+        EXPECT_EQ(cells[0]->text(QAccessible::Name), QStringLiteral("12:00:01"));
+
+        SetFocus(Item(1003));
+        std::vector<QAccessibleInterface*> focused = Focused();
+        ASSERT_EQ(focused.size(), 1u);
+        EXPECT_EQ(focused[0], AccessibleOf(1003));
+
+        // Back on the log, its focused row is heard again.
+        SetFocus(Item(1026));
+        EXPECT_EQ(Focused().size(), 1 + cells.size());
+    });
+}
+
 TEST_F(AccessibleStates, ADroppedListLeavesTheFocusWithItsComboBox)
 {
     Run([this] {

@@ -148,6 +148,18 @@ TEST_F(ListViewTest, AClickBelowTheRowsClearsTheSelectionAndLeavesTheFocusedRow)
     EXPECT_EQ(State(1), static_cast<UINT>(LVIS_FOCUSED));
 }
 
+TEST_F(ListViewTest, TheNextRowWithAStateIsFoundBelowTheStartRow)
+{
+    InsertThreeRows();
+    UserClickListRow(List(), 1);
+    UserClickListRow(List(), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 0, LVNI_FOCUSED), 1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 1, LVNI_FOCUSED), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED | LVNI_SELECTED), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 0, LVNI_ALL), 1);
+}
+
 TEST_F(ListViewTest, TheStateAsksOnlyForTheBitsInItsMaskAndIsNoneForAMissingRow)
 {
     InsertThreeRows();
