@@ -105,9 +105,6 @@ QWidget* CreateControl(HWND hWnd, const std::string& className, DWORD style, QWi
     return nullptr;
 }
 
-// A top-level window of its own (with its own task bar button): a caption and a close
-// box, nothing to minimise or maximise. Children of unknown classes still get a plain
-// widget, so that their own children have somewhere to be.
 // Controls that can hold the window system's focus say so to a screen reader, which
 // reads it from the focus policy. Tab focus only: Tab never reaches Qt (InputFilter),
 // and no click moves Qt's focus.
@@ -116,10 +113,14 @@ Qt::FocusPolicy FocusPolicyOf(const QWidget* widget)
     bool takesFocus = qobject_cast<const QLineEdit*>(widget) != nullptr ||
                       qobject_cast<const QPushButton*>(widget) != nullptr ||
                       qobject_cast<const QCheckBox*>(widget) != nullptr ||
-                      qobject_cast<const QComboBox*>(widget) != nullptr || dynamic_cast<const ReportView*>(widget) != nullptr;
+                      qobject_cast<const QComboBox*>(widget) != nullptr ||
+                      dynamic_cast<const ReportView*>(widget) != nullptr;
     return takesFocus ? Qt::TabFocus : Qt::NoFocus;
 }
 
+// A top-level window of its own (with its own task bar button): a caption and a close
+// box, nothing to minimise or maximise. Children of unknown classes still get a plain
+// widget, so that their own children have somewhere to be.
 QWidget* CreateWindowWidget(HWND hWnd, const std::string& className, DWORD style, QWidget* parent)
 {
     if (parent == nullptr) {
