@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "AccessibleDropList.h"
+#include "AccessibleFocus.h"
 #include "ComboBoxWidget.h"
 
 namespace {
@@ -18,9 +20,11 @@ AccessibleComboBox::AccessibleComboBox(QComboBox* combo) : QAccessibleWidget(com
 
 QAccessibleInterface* AccessibleComboBox::Factory(const QString& className, QObject* object)
 {
-    if (className != QLatin1String(ComboBoxWidget::staticMetaObject.className()))
-        return nullptr;
-    return new AccessibleComboBox(static_cast<ComboBoxWidget*>(object));
+    if (className == QLatin1String(ComboBoxWidget::staticMetaObject.className()))
+        return new AccessibleComboBox(static_cast<ComboBoxWidget*>(object));
+    if (AccessibleDropList::IsDropListOfComboBox(object))
+        return new AccessibleDropList(static_cast<QAbstractItemView*>(object));
+    return nullptr;
 }
 
 // nullptr once the widget is being destroyed: a screen reader may still ask then.
@@ -46,6 +50,9 @@ QAccessible::State AccessibleComboBox::state() const
         state.expandable = true;
         state.expanded = combo->view()->isVisible();
         state.editable = combo->isEditable();
+        // The window system's focus, which the edit field has where there is one.
+        state.focusable = true;
+        state.focused = !combo->isEditable() && HoldsWindowFocus(combo);
     }
     return state;
 }

@@ -12,6 +12,7 @@
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
+#include "ReportView.h"
 #include "WidgetFactory.h"
 #include "WidgetMirror.h"
 #include "WindowQueries.h"
@@ -175,6 +176,13 @@ SIZE QtDriver::FontBaseUnits(LPCTSTR faceName, int pointSize, int weight)
 {
     m_dialogFont = DialogFont(FromCp936(faceName != nullptr ? faceName : ""), pointSize, weight);
     return BaseUnitsOf(m_dialogFont);
+}
+
+ListViewMetrics QtDriver::ReportListMetrics(HWND hWnd)
+{
+    if (auto* list = dynamic_cast<ReportView*>(WidgetOf(hWnd)))
+        return list->Metrics();
+    return DisplayDriver::ReportListMetrics(hWnd);
 }
 
 void QtDriver::ShowDialog(HWND hDlg)

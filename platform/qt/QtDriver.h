@@ -24,6 +24,7 @@ public:
     void WindowChanged(HWND hWnd, WindowChange change) override;
     void ListRowChanged(HWND hWnd, ListRowChange change, int row) override;
     SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight) override;
+    ListViewMetrics ReportListMetrics(HWND hWnd) override;
     void RunModalLoop(HWND hDlg) override;
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
     void MessageBeep(UINT uType) override;

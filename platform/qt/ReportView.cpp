@@ -1,11 +1,14 @@
 #include "ReportView.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "ListViewModel.h"
 #include "NarrowCellDelegate.h"
 #include "commctrl.h"
+#include "winuser.h"
 
 ReportView::ReportView(HWND hWnd, QWidget* parent)
     : QTableView(parent), m_hWnd(hWnd), m_model(new ListViewModel(hWnd, this)), m_delegate(new NarrowCellDelegate(this))
@@ -19,6 +22,9 @@ ReportView::ReportView(HWND hWnd, QWidget* parent)
     setShowGrid(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The window scrolls a focused row into view; Qt's own scrolling would be a second say.
+    setAutoScroll(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     // Rows of one height and no row header: a table of any length lays out at the
     // cost of its visible rows.
     verticalHeader()->hide();
@@ -33,6 +39,7 @@ ReportView::ReportView(HWND hWnd, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShowColumns();
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ReportView::ReportScrolledTo);
 }
 
 void ReportView::ShowColumns()
@@ -76,10 +83,67 @@ void ReportView::ShowRowState(int row)
     QItemSelectionModel::SelectionFlags rows = QItemSelectionModel::Rows;
     selectionModel()->select(index, rows | ((state & LVIS_SELECTED) ? QItemSelectionModel::Select
                                                                      : QItemSelectionModel::Deselect));
-    if (state & LVIS_FOCUSED)
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    ShowCurrentRow(row, state);
+    ShowTopRow();
+}
+
+// Qt's current row is the one that a screen reader hears as focused, so the view has
+// one only while the list holds the window system's focus; no focus frame shows
+// elsewhere either.
+void ReportView::ShowCurrentRow(int row, UINT state)
+{
+    if ((state & LVIS_FOCUSED) && GetFocus() == m_hWnd)
+        selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
     else if (currentIndex().row() == row)
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+// Qt moves its focus where the window system moved it (or away with the window).
+void ReportView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    int focused = static_cast<int>(SendMessage(m_hWnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        ShowCurrentRow(focused, LVIS_FOCUSED);
+    else
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void ReportView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    if (GetFocus() != m_hWnd)
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+// The vertical scroll bar counts rows: its value is the top row.
+void ReportView::ShowTopRow()
+{
+    int top = static_cast<int>(SendMessage(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+    if (verticalScrollBar()->value() == top)
+        return;
+    // Rows just inserted may not have reached the scroll bar's range yet.
+    if (top > verticalScrollBar()->maximum())
+        updateGeometries();
+    m_showingTop = true;
+    verticalScrollBar()->setValue(top);
+    m_showingTop = false;
+}
+
+// The user turned the wheel or moved the scroll bar; the window keeps the new top row.
+void ReportView::ReportScrolledTo(int topRow)
+{
+    if (m_showingTop)
+        return;
+    int top = static_cast<int>(SendMessage(m_hWnd, LVM_GETTOPINDEX, 0, 0));
+    if (topRow != top)
+        SendMessage(m_hWnd, LVM_SCROLL, 0, static_cast<LPARAM>(topRow - top) * Metrics().rowHeight);
+}
+
+ListViewMetrics ReportView::Metrics() const
+{
+    int header = horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sizeHint().height();
+    return ListViewMetrics{frameWidth(), header, verticalHeader()->defaultSectionSize()};
 }
 
 int ReportView::RowAt(const QPoint& viewportPoint) const

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <strings.h>
 
+#include "AccessibleFocus.h"
 #include "ComboBoxWidget.h"
 #include "ReportView.h"
 #include "WidgetMirror.h"
@@ -65,7 +66,6 @@ QWidget* CreateComboBox(DWORD style, QWidget* parent)
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
         MakeEditPassive(combo->lineEdit());
-        combo->lineEdit()->setFocusPolicy(Qt::NoFocus);
     }
     return combo;
 }
@@ -103,6 +103,19 @@ QWidget* CreateControl(HWND hWnd, const std::string& className, DWORD style, QWi
     if (IsClass(className, WC_LISTVIEW))
         return new ReportView(hWnd, parent);
     return nullptr;
+}
+
+// Controls that can hold the window system's focus say so to a screen reader, which
+// reads it from the focus policy. Tab focus only: Tab never reaches Qt (InputFilter),
+// and no click moves Qt's focus.
+Qt::FocusPolicy FocusPolicyOf(const QWidget* widget)
+{
+    bool takesFocus = qobject_cast<const QLineEdit*>(widget) != nullptr ||
+                      qobject_cast<const QPushButton*>(widget) != nullptr ||
+                      qobject_cast<const QCheckBox*>(widget) != nullptr ||
+                      qobject_cast<const QComboBox*>(widget) != nullptr ||
+                      dynamic_cast<const ReportView*>(widget) != nullptr;
+    return takesFocus ? Qt::TabFocus : Qt::NoFocus;
 }
 
 // A top-level window of its own (with its own task bar button): a caption and a close
@@ -145,7 +158,10 @@ QWidget* CreateWidgetFor(HWND hWnd, QWidget* parent)
     DWORD style = StyleOf(hWnd);
     QWidget* widget = CreateWindowWidget(hWnd, ClassNameOf(hWnd), style, parent);
     // Focus follows the window system alone: Qt neither tabs nor clicks into a widget.
-    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setFocusPolicy(FocusPolicyOf(widget));
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && combo->lineEdit() != nullptr)
+        combo->lineEdit()->setFocusPolicy(Qt::TabFocus);
+    MarkShownWindow(widget, hWnd);
     PlaceAt(widget, hWnd);
     ShowWholeState(hWnd, widget);
     if (qobject_cast<QGroupBox*>(widget) != nullptr)

@@ -35,8 +35,13 @@ struct NMHDR {
 #define LVM_FIRST 0x1000
 #define LVM_GETITEMCOUNT (LVM_FIRST + 4)
 #define LVM_INSERTITEM (LVM_FIRST + 7)
+#define LVM_GETNEXTITEM (LVM_FIRST + 12)
+#define LVM_ENSUREVISIBLE (LVM_FIRST + 19)
+#define LVM_SCROLL (LVM_FIRST + 20)
 #define LVM_GETCOLUMN (LVM_FIRST + 25)
 #define LVM_INSERTCOLUMN (LVM_FIRST + 27)
+#define LVM_GETTOPINDEX (LVM_FIRST + 39)
+#define LVM_GETCOUNTPERPAGE (LVM_FIRST + 40)
 #define LVM_GETITEMSTATE (LVM_FIRST + 44)
 #define LVM_GETITEMTEXT (LVM_FIRST + 45)
 #define LVM_SETITEMTEXT (LVM_FIRST + 46)
@@ -65,6 +70,11 @@ struct LVCOLUMN {
 // Item states: the row that has the focus (one at most) and the selected rows.
 #define LVIS_FOCUSED 0x0001
 #define LVIS_SELECTED 0x0002
+
+// What LVM_GETNEXTITEM looks for after its start row: a row with these states.
+#define LVNI_ALL 0x0000
+#define LVNI_FOCUSED 0x0001
+#define LVNI_SELECTED 0x0002
 
 struct LVITEM {
     UINT mask;

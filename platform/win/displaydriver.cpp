@@ -1,6 +1,7 @@
 #include "displaydriver.h"
 
 #include "commdlg.h"
+#include "winuser.h"
 
 #include <ctime>
 
@@ -44,6 +45,16 @@ SYSTEMTIME DisplayDriver::LocalTime()
 SIZE DisplayDriver::FontBaseUnits(LPCTSTR, int, int)
 {
     return SIZE{7, 14};
+}
+
+ListViewMetrics DisplayDriver::ReportListMetrics(HWND hWnd)
+{
+    // Eight vertical dialog units are one line of the dialog's font.
+    RECT line{0, 0, 0, 8};
+    if (!MapDialogRect(GetParent(hWnd), &line))
+        line.bottom = DisplayDriver::FontBaseUnits(nullptr, 0, 0).cy;
+    int frame = (GetWindowLong(hWnd, GWL_STYLE) & WS_BORDER) ? 1 : 0;
+    return ListViewMetrics{frame, static_cast<int>(line.bottom) + 6, static_cast<int>(line.bottom) + 4};
 }
 
 // Without a user, nothing ever ends the dialog but the program itself.

@@ -30,6 +30,14 @@ enum class ListRowChange {
     Deleted,   // the row at the index is gone; the rows after it moved up by one
 };
 
+// How a driver lays out a report list, in pixels: the frame on each side, the header
+// above the rows and one row's height. The list view counts its page from these.
+struct ListViewMetrics {
+    int frame;
+    int headerHeight;
+    int rowHeight;
+};
+
 class DisplayDriver {
 public:
     virtual ~DisplayDriver() = default;
@@ -46,6 +54,10 @@ public:
     // The average character width and the height, in pixels, of a font given by face,
     // point size and weight: the base units from which dialog units become pixels.
     virtual SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight);
+
+    // The layout of a report list; by default a row is a line of the dialog's font and
+    // a little air, the header a little more.
+    virtual ListViewMetrics ReportListMetrics(HWND hWnd);
 
     // Shows the dialog and hands it the user's input until DialogEnded is reported.
     virtual void RunModalLoop(HWND hDlg);

@@ -1,10 +1,11 @@
-"""What a screen reader says of the fields: each is named by the label beside it."""
+"""What a screen reader says of the fields: each is named by the label beside it, can take
+the focus, and has it only while the dialog's focus is on it."""
 
 import unittest
 
 import screen
 from e2e_case import QuorvelTestCase
-from quorvel import DEVICE_TIMEOUT, STEP_TIMEOUT
+from quorvel import BUTTONS, COMBO_BOXES, DEVICE_TIMEOUT, EDITS, STEP_TIMEOUT, TAB_ORDER
 
 # The edits, each with the label beside it, which names it without its padding blank.
 EDIT_LABELS = {
@@ -42,6 +43,45 @@ class FieldNames(QuorvelTestCase):
         for control_id in [1000, 1001, 1013, 1014, 1026, 1027, 1028, 1033, 1034, 1035, 1036, 1037]:
             self.assertEqual(self.app.labels_of(control_id), [], "control %d" % control_id)
         self.assertEqual(self.app.name_of(1001), "Reflash USB")
+
+
+DEAD_BAND = 1003
+DRIVE_FREQUENCY = 1029
+# The edit that the dialog keeps hidden.
+HIDDEN_EDIT = 1011
+
+
+def focused_in(node):
+    """The objects under a node, itself included, that report the focus, in tree order."""
+    found = [node] if "focused" in screen.states(node) else []
+    for child in screen.children(node):
+        found.extend(focused_in(child))
+    return found
+
+
+class FocusStates(QuorvelTestCase):
+    def node(self, control_id):
+        return self.app._controls[control_id]
+
+    def wait_for_focus_on(self, node, what):
+        """Waits until the node, and nothing else in the dialog, reports the focus."""
+        screen.wait_until(lambda: focused_in(self.app._dialog), lambda focused: focused == [node], STEP_TIMEOUT,
+                          "the focus reported on %s alone" % what)
+
+    def test_every_edit_button_check_box_and_list_is_focusable(self):
+        controls = [control_id for control_id in EDITS if control_id != HIDDEN_EDIT]
+        controls += list(BUTTONS.values()) + COMBO_BOXES
+        self.assertEqual(sorted(controls), sorted(control_id for control_id in TAB_ORDER if control_id != 1026))
+        for control_id in TAB_ORDER:
+            self.assertIn("focusable", screen.states(self.node(control_id)), "control %d" % control_id)
+
+    def test_only_the_control_with_the_focus_reports_it_and_no_item_of_a_closed_list(self):
+        self.app.tab_to(DEAD_BAND)
+        self.wait_for_focus_on(self.node(DEAD_BAND), "Dead Band")
+        self.app.press("Tab")
+        self.wait_for_focus_on(self.node(TAB_ORDER[TAB_ORDER.index(DEAD_BAND) + 1]), "the edit after Dead Band")
+        self.app.tab_to(DRIVE_FREQUENCY)
+        self.wait_for_focus_on(self.node(DRIVE_FREQUENCY), "the drive frequency list")
 
 
 if __name__ == "__main__":

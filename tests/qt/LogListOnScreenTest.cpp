@@ -162,4 +162,67 @@ TEST_F(LogListOnScreen, AColumnInsertedAfterTheRowsKeepsTheirTextsAndSelection)
     EXPECT_EQ(ShownFocus(), 2);
 }
 
+// The rows the view shows whole, counted from what Qt lays out on screen.
+int WholeRowsShown(QTableView* list)
+{
+    int rows = 0;
+    for (int row = list->rowAt(0); row >= 0; ++row) {
+        QRect rect = list->visualRect(list->model()->index(row, 0));
+        if (rect.bottom() >= list->viewport()->height())
+            break;
+        ++rows;
+    }
+    return rows;
+}
+
+bool RowShownWhole(QTableView* list, int row)
+{
+    QRect rect = list->visualRect(list->model()->index(row, 0));
+    return rect.top() >= 0 && rect.bottom() < list->viewport()->height();
+}
+
+TEST_F(LogListOnScreen, PageKeysMoveTheSelectionByThePageOfRowsTheViewShows)
+{
+    InsertRows(60);
+    QApplication::processEvents();
+    int page = WholeRowsShown(list);
+    ASSERT_GT(page, 2);
+    EXPECT_EQ(SendMessage(log, LVM_GETCOUNTPERPAGE, 0, 0), page);
+    ClickRow(0);
+
+    // The page's last row, then a page on with the row left behind heading the page.
+    QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{page - 1});
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+    QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_EQ(RowState(log, 2 * page - 2), SELECTED_AND_FOCUSED);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{2 * page - 2});
+    EXPECT_EQ(list->rowAt(0), page - 1);
+    EXPECT_TRUE(RowShownWhole(list, 2 * page - 2));
+
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{page - 1});
+    QTest::keyClick(list, Qt::Key_PageUp);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{0});
+    EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+}
+
+TEST_F(LogListOnScreen, PageDownAfterScrollingGoesToTheLastRowOfThePageShownAndStopsAtTheEnd)
+{
+    InsertRows(60);
+    QApplication::processEvents();
+    int page = WholeRowsShown(list);
+    ClickRow(0);
+    list->verticalScrollBar()->setValue(10);
+    EXPECT_EQ(SendMessage(log, LVM_GETTOPINDEX, 0, 0), 10);
+    QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{10 + page - 1});
+    EXPECT_TRUE(RowShownWhole(list, 10 + page - 1));
+    for (int press = 0; press < 60 / page + 2; ++press)
+        QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_EQ(ShownSelection(), std::vector<int>{59});
+    EXPECT_TRUE(RowShownWhole(list, 59));
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+}
+
 }  // namespace

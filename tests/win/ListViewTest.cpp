@@ -148,6 +148,18 @@ TEST_F(ListViewTest, AClickBelowTheRowsClearsTheSelectionAndLeavesTheFocusedRow)
     EXPECT_EQ(State(1), static_cast<UINT>(LVIS_FOCUSED));
 }
 
+TEST_F(ListViewTest, TheNextRowWithAStateIsFoundBelowTheStartRow)
+{
+    InsertThreeRows();
+    UserClickListRow(List(), 1);
+    UserClickListRow(List(), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 0, LVNI_FOCUSED), 1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 1, LVNI_FOCUSED), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED | LVNI_SELECTED), -1);
+    EXPECT_EQ(SendMessage(List(), LVM_GETNEXTITEM, 0, LVNI_ALL), 1);
+}
+
 TEST_F(ListViewTest, TheStateAsksOnlyForTheBitsInItsMaskAndIsNoneForAMissingRow)
 {
     InsertThreeRows();
@@ -236,6 +248,143 @@ TEST_F(ListViewTest, OtherKeysLeaveTheSelectionAndTabStillMovesOn)
     Key(VK_TAB);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1027);
     EXPECT_EQ(SelectedRows(), std::vector<std::string>{"b"});
+}
+
+// The test dialog's list is 124 pixels high; laid out as this driver says, six whole
+// rows of 16 pixels fit below its 22-pixel header and 1-pixel frame, with 4 pixels over.
+class PagedListDriver : public HeadlessDriver {
+public:
+    ListViewMetrics ReportListMetrics(HWND) override { return ListViewMetrics{1, 22, 16}; }
+};
+
+class ListViewPageTest : public ::testing::Test {
+protected:
+    ListViewPageTest()
+    {
+        for (int row = 0; row < 20; ++row)
+            Insert(List(), row, std::to_string(row).c_str());
+    }
+
+    HWND List() const { return dialog.Item(1026); }
+    int Top() const { return static_cast<int>(SendMessage(List(), LVM_GETTOPINDEX, 0, 0)); }
+    // The focused row, which must also be the one row selected.
+    int Focused() const
+    {
+        std::vector<std::string> selected = SelectedRows(List());
+        for (int row = 0; row < 20; ++row) {
+            if (State(List(), row, LVIS_FOCUSED) != 0)
+                return selected == std::vector<std::string>{std::to_string(row)} ? row : -2;
+        }
+        return -1;
+    }
+    // Presses a key and notes the focused row and the top row after it.
+    std::pair<int, int> Press(UINT vk)
+    {
+        UserKey(List(), vk, 0);
+        return {Focused(), Top()};
+    }
+
+    PagedListDriver driver;
+    TestDialog dialog;
+};
+
+using Reached = std::vector<std::pair<int, int>>;  // focused row, top row
+
+TEST_F(ListViewPageTest, APageIsTheWholeRowsThatFitBelowTheHeader)
+{
+    EXPECT_EQ(SendMessage(List(), LVM_GETCOUNTPERPAGE, 0, 0), 6);
+    EXPECT_EQ(Top(), 0);
+}
+
+TEST_F(ListViewPageTest, PageDownGoesToThePagesLastRowThenAPageOnAndStopsAtTheLastRow)
+{
+    UserClickListRow(List(), 0);
+    Reached reached;
+    for (int press = 0; press < 5; ++press)
+        reached.push_back(Press(VK_NEXT));
+    EXPECT_EQ(reached, (Reached{{5, 0}, {10, 5}, {15, 10}, {19, 14}, {19, 14}}));
+}
+
+TEST_F(ListViewPageTest, PageUpGoesToThePagesFirstRowThenAPageBackAndStopsAtTheFirstRow)
+{
+    UserClickListRow(List(), 0);
+    UserKey(List(), VK_END, 0);
+    EXPECT_EQ(Top(), 14);
+    Reached reached;
+    for (int press = 0; press < 5; ++press)
+        reached.push_back(Press(VK_PRIOR));
+    EXPECT_EQ(reached, (Reached{{14, 14}, {9, 9}, {4, 4}, {0, 0}, {0, 0}}));
+}
+
+TEST_F(ListViewPageTest, FromTheMiddleOfAPageTheKeysGoToItsEdgesWithoutScrolling)
+{
+    UserClickListRow(List(), 0);
+    UserKey(List(), VK_NEXT, 0);
+    UserKey(List(), VK_NEXT, 0);  // row 10, rows 5 to 10 shown
+    UserKey(List(), VK_UP, 0);
+    UserKey(List(), VK_UP, 0);
+    EXPECT_EQ(Press(VK_NEXT), std::make_pair(10, 5));
+    UserKey(List(), VK_UP, 0);
+    EXPECT_EQ(Press(VK_PRIOR), std::make_pair(5, 5));
+}
+
+TEST_F(ListViewPageTest, APageStartsFromTheRowsShownAfterTheUserScrolled)
+{
+    UserClickListRow(List(), 2);
+    // Three rows' worth of pixels and a little: whole rows only.
+    SendMessage(List(), LVM_SCROLL, 0, 3 * 16 + 5);
+    EXPECT_EQ(Top(), 3);
+    EXPECT_EQ(Press(VK_NEXT), std::make_pair(8, 3));
+    SendMessage(List(), LVM_SCROLL, 0, 100 * 16);
+    EXPECT_EQ(Top(), 14);
+    EXPECT_EQ(Press(VK_PRIOR), std::make_pair(14, 14));
+}
+
+TEST_F(ListViewPageTest, ARowTakingTheFocusBelowOrAboveThePageScrollsItJustIntoView)
+{
+    UserClickListRow(List(), 5);
+    EXPECT_EQ(Press(VK_DOWN), std::make_pair(6, 1));
+    UserKey(List(), VK_HOME, 0);
+    EXPECT_EQ(Top(), 0);
+    EXPECT_TRUE(SendMessage(List(), LVM_ENSUREVISIBLE, 12, FALSE));
+    EXPECT_EQ(Top(), 7);
+    EXPECT_FALSE(SendMessage(List(), LVM_ENSUREVISIBLE, 20, FALSE));
+    EXPECT_EQ(Top(), 7);
+}
+
+TEST(ListViewPageKeys, WithoutAFocusedRowPageDownGoesToThePagesLastRowAndPageUpToItsFirst)
+{
+    PagedListDriver driver;
+    std::vector<std::string> reached;
+    for (UINT vk : {VK_NEXT, VK_PRIOR}) {
+        TestDialog dialog;
+        HWND list = dialog.Item(1026);
+        for (int row = 0; row < 20; ++row)
+            Insert(list, row, std::to_string(row).c_str());
+        SetFocus(list);
+        UserKey(list, vk, 0);
+        std::vector<std::string> selected = SelectedRows(list);
+        reached.push_back(selected.size() == 1 ? selected[0] : "?");
+    }
+    EXPECT_EQ(reached, (std::vector<std::string>{"5", "0"}));
+}
+
+TEST_F(ListViewTest, PageKeysInAnEmptyOrShortListStayWithinItsRows)
+{
+    SetFocus(List());
+    Key(VK_NEXT);
+    Key(VK_PRIOR);
+    EXPECT_TRUE(driver.rowChanges.empty());
+    EXPECT_EQ(SendMessage(List(), LVM_GETTOPINDEX, 0, 0), 0);
+    InsertThreeRows();
+    UserClickListRow(List(), 0);
+    Key(VK_NEXT);
+    EXPECT_EQ(SelectedRows(), std::vector<std::string>{"a"});
+    Key(VK_NEXT);
+    EXPECT_EQ(SelectedRows(), std::vector<std::string>{"a"});
+    Key(VK_PRIOR);
+    EXPECT_EQ(SelectedRows(), std::vector<std::string>{"c"});
+    EXPECT_EQ(SendMessage(List(), LVM_GETTOPINDEX, 0, 0), 0);
 }
 
 }  // namespace
