@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QEvent>
 #include <QProxyStyle>
 #include <limits>
 
@@ -31,6 +32,8 @@ ComboBoxWidget::ComboBoxWidget(QWidget* parent) : QComboBox(parent)
     setStyle(style);
     // The height alone bounds the list, not a count of items.
     setMaxVisibleItems(std::numeric_limits<int>::max());
+    // Qt closes an open list by itself too, when another window takes the mouse.
+    ListWindow()->installEventFilter(this);
 }
 
 void ComboBoxWidget::ShowCurrentItem(int index)
@@ -38,17 +41,51 @@ void ComboBoxWidget::ShowCurrentItem(int index)
     setCurrentIndex(index);
     QModelIndex item = model()->index(index, modelColumn(), rootModelIndex());
     view()->selectionModel()->setCurrentIndex(item, QItemSelectionModel::ClearAndSelect);
+    if (item.isValid() && ListWindow()->isVisible())
+        view()->scrollTo(item);
+}
+
+void ComboBoxWidget::ShowDropped(bool dropped)
+{
+    m_shownDropped = dropped;
+    if (dropped == ListWindow()->isVisible())
+        return;
+    if (dropped) {
+        ListWindow()->setMaximumHeight(ListHeightOfWholeRows());
+        QComboBox::showPopup();
+    } else {
+        QComboBox::hidePopup();
+    }
 }
 
 void ComboBoxWidget::showPopup()
 {
-    view()->parentWidget()->setMaximumHeight(qMax(m_droppedListHeight, OneItemListHeight()));
-    QComboBox::showPopup();
+    emit DropDownRequested(true);
 }
 
-// The list's frame around one row.
-int ComboBoxWidget::OneItemListHeight() const
+void ComboBoxWidget::hidePopup()
 {
-    QMargins frame = view()->parentWidget()->contentsMargins();
-    return view()->sizeHintForRow(0) + frame.top() + frame.bottom() + 2 * view()->frameWidth();
+    emit DropDownRequested(false);
+}
+
+bool ComboBoxWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListWindow() && event->type() == QEvent::Hide && m_shownDropped)
+        emit DropDownRequested(false);
+    return QComboBox::eventFilter(watched, event);
+}
+
+QWidget* ComboBoxWidget::ListWindow() const
+{
+    return view()->parentWidget();
+}
+
+// As many whole rows as the height leaves room for inside the list's frame, one at least.
+int ComboBoxWidget::ListHeightOfWholeRows() const
+{
+    QMargins frame = ListWindow()->contentsMargins();
+    int frameHeight = frame.top() + frame.bottom() + 2 * view()->frameWidth();
+    int rowHeight = qMax(1, view()->sizeHintForRow(0));
+    int rows = qMax(1, (m_droppedListHeight - frameHeight) / rowHeight);
+    return rows * rowHeight + frameHeight;
 }

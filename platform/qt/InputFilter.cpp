@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -58,6 +59,21 @@ bool IsLineEditOf(const QObject* watched)
     return qobject_cast<const QLineEdit*>(watched) != nullptr;
 }
 
+// The combo box whose open list holds a widget, or nullptr: the list is a window of its
+// own, so a key pressed in it belongs to its combo box.
+const QObject* ComboBoxOfOpenList(const QObject* watched)
+{
+    auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget == nullptr || widget->window()->windowType() != Qt::Popup)
+        return nullptr;
+    return qobject_cast<const QComboBox*>(widget->window()->parentWidget());
+}
+
+bool IsKeyEvent(const QEvent* event)
+{
+    return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+}
+
 bool IsListView(HWND hWnd)
 {
     return strcasecmp(ClassNameOf(hWnd).c_str(), WC_LISTVIEW) == 0;
@@ -95,6 +111,10 @@ InputFilter::InputFilter(WindowLookup lookup, QObject* parent) : QObject(parent)
 
 bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 {
+    // Qt's open list acts on Enter and Esc as they are announced, before they are pressed;
+    // the window system is to have them, as keys.
+    if (event->type() == QEvent::ShortcutOverride)
+        return m_lookup(ComboBoxOfOpenList(watched)) != nullptr;
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
@@ -110,6 +130,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     HWND hWnd = m_lookup(watched);
+    if (hWnd == nullptr && IsKeyEvent(event))
+        hWnd = m_lookup(ComboBoxOfOpenList(watched));
     if (hWnd == nullptr)
         return false;
 

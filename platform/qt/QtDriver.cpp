@@ -9,6 +9,7 @@
 
 #include "AccessibleComboBox.h"
 #include "AccessibleNames.h"
+#include "ComboBoxWidget.h"
 #include "Cp936.h"
 #include "DialogFont.h"
 #include "FileChooser.h"
@@ -158,11 +159,17 @@ void QtDriver::DestroyWidget(HWND hWnd)
 // Every signal that carries the user's doing is connected here, and only here.
 void QtDriver::ConnectSignals(HWND hWnd, QWidget* widget)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (auto* combo = qobject_cast<ComboBoxWidget*>(widget)) {
         QObject::connect(combo, &QComboBox::activated, combo, [this, hWnd](int index) {
             UserChooseItem(hWnd, index);
             if (QWidget* shown = WidgetOf(hWnd))
                 ShowChange(hWnd, shown, WindowChange::Selection);
+        });
+        // The list shows as the window system then has it, whether it changed or not.
+        QObject::connect(combo, &ComboBoxWidget::DropDownRequested, combo, [this, hWnd](bool show) {
+            UserDropDown(hWnd, show ? TRUE : FALSE);
+            if (QWidget* shown = WidgetOf(hWnd))
+                ShowChange(hWnd, shown, WindowChange::DroppedState);
         });
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

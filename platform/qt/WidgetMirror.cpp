@@ -109,6 +109,12 @@ void ShowSelection(HWND hWnd, QWidget* widget)
     ShowText(hWnd, widget);
 }
 
+void ShowDroppedState(HWND hWnd, QWidget* widget)
+{
+    if (auto* combo = qobject_cast<ComboBoxWidget*>(widget))
+        combo->ShowDropped(SendMessage(hWnd, CB_GETDROPPEDSTATE, 0, 0) != FALSE);
+}
+
 void ShowColumns(QWidget* widget)
 {
     if (auto* list = dynamic_cast<ReportView*>(widget))
@@ -187,6 +193,9 @@ void ShowChange(HWND hWnd, QWidget* widget, WindowChange change)
         break;
     case WindowChange::UIState:
         ShowUIState(hWnd, widget);
+        break;
+    case WindowChange::DroppedState:
+        ShowDroppedState(hWnd, widget);
         break;
     case WindowChange::Icon:
         ShowIcon(hWnd, widget);

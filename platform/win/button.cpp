@@ -32,6 +32,21 @@ void Click(Window& window)
         NotifyParent(hWnd, BN_CLICKED);
 }
 
+// A group box only frames other controls; push buttons say whether they are the default.
+LRESULT DialogCode(const Window& window)
+{
+    switch (window.style & BS_TYPEMASK) {
+    case BS_GROUPBOX:
+        return DLGC_STATIC;
+    case BS_PUSHBUTTON:
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON:
+        return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    default:
+        return DLGC_BUTTON;
+    }
+}
+
 }  // namespace
 
 LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -48,6 +63,8 @@ LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case BM_CLICK:
         Click(*window);
         return 0;
+    case WM_GETDLGCODE:
+        return DialogCode(*window);
     default:
         return DefWindowProc(hWnd, msg, wParam, lParam);
     }

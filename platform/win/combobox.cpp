@@ -1,6 +1,7 @@
 // The COMBOBOX class: a list of items with one selected, either as a drop list
 // (CBS_DROPDOWNLIST) or with an edit field above the list (CBS_DROPDOWN); CBS_SORT
-// keeps the items in order. The window's text is what the field shows.
+// keeps the items in order. The window's text is what the field shows. The list drops
+// down (CB_SHOWDROPDOWN, F4, Alt+Down) and closes again, telling the parent of both.
 #include <algorithm>
 #include <cstring>
 #include <strings.h>
@@ -19,6 +20,8 @@ struct ComboData : WindowClassData {
     std::vector<std::string> items;
     int selection = -1;
     EditField field;
+    bool dropped = false;
+    int selectionWhenDropped = -1;  // what Esc goes back to
 };
 
 ComboData& ComboDataOf(Window& window)
@@ -117,16 +120,34 @@ LRESULT GetLBText(const ComboData& data, WPARAM index, LPTSTR buffer)
     return static_cast<LRESULT>(item.size());
 }
 
+// The items a page of the dropped list holds: the rows of the font's height that fit
+// below the closed box, whose frame adds a few pixels to a row; one at least.
+int ItemsPerPage(const Window& window)
+{
+    RECT font{0, 0, 0, 8};
+    if (!MapDialogRect(window.parent, &font) || font.bottom <= 0)
+        return 1;
+    constexpr LONG CLOSED_BOX_FRAME = 6;
+    LONG listHeight = (window.rect.bottom - window.rect.top) - (font.bottom + CLOSED_BOX_FRAME);
+    return std::max(1, static_cast<int>(listHeight / font.bottom));
+}
+
 // The item that a list key moves the selection to: Up and Down step (either enters an
-// empty selection at the first item), Home and End go to the ends; -1 for another key.
-int ItemForListKey(const ComboData& data, UINT vk)
+// empty selection at the first item), Page Up and Page Down go a page less one item, so
+// that the item seen last stays in view, Home and End go to the ends; -1 for another key.
+int ItemForListKey(const Window& window, const ComboData& data, UINT vk)
 {
     int count = static_cast<int>(data.items.size());
+    int page = std::max(1, ItemsPerPage(window) - 1);
     switch (vk) {
     case VK_UP:
         return data.selection < 0 ? 0 : data.selection - 1;
     case VK_DOWN:
         return data.selection < 0 ? 0 : std::min(data.selection + 1, count - 1);
+    case VK_PRIOR:
+        return std::max(data.selection - page, 0);
+    case VK_NEXT:
+        return std::min(std::max(data.selection, 0) + page, count - 1);
     case VK_HOME:
         return 0;
     case VK_END:
@@ -139,7 +160,7 @@ int ItemForListKey(const ComboData& data, UINT vk)
 // The edit field of a drop-down keeps Home and End for its caret, as an edit does.
 bool IsListKey(const Window& window, UINT vk)
 {
-    if (vk == VK_UP || vk == VK_DOWN)
+    if (vk == VK_UP || vk == VK_DOWN || vk == VK_PRIOR || vk == VK_NEXT)
         return true;
     return (vk == VK_HOME || vk == VK_END) && !HasEditField(window);
 }
@@ -149,11 +170,72 @@ bool IsListKey(const Window& window, UINT vk)
 void MoveSelectionByKey(HWND hWnd, Window& window, UINT vk)
 {
     ComboData& data = ComboDataOf(window);
-    int item = ItemForListKey(data, vk);
+    int item = ItemForListKey(window, data, vk);
     if (item < 0 || item == data.selection || !IsItem(data, static_cast<WPARAM>(item)))
         return;
     SetCurSel(window, static_cast<WPARAM>(item));
     NotifyParent(hWnd, CBN_SELCHANGE);
+}
+
+// Drops the list down or closes it. The parent hears CBN_DROPDOWN before the list shows
+// and CBN_CLOSEUP once it has gone; asking for the state it is in changes nothing.
+void ShowDropDown(HWND hWnd, Window& window, bool show)
+{
+    ComboData& data = ComboDataOf(window);
+    if (show == data.dropped)
+        return;
+    if (show) {
+        NotifyParent(hWnd, CBN_DROPDOWN);
+        data.selectionWhenDropped = data.selection;
+    }
+    data.dropped = show;
+    NotifyDriver(hWnd, WindowChange::DroppedState);
+    if (!show)
+        NotifyParent(hWnd, CBN_CLOSEUP);
+}
+
+// Esc gives up what the keys chose in the open list: the selection goes back to the one
+// it had when the list dropped, and the parent hears of that change too.
+void CancelDroppedList(HWND hWnd, Window& window)
+{
+    ComboData& data = ComboDataOf(window);
+    int original = data.selectionWhenDropped;
+    ShowDropDown(hWnd, window, false);
+    if (original == data.selection)
+        return;
+    SetCurSel(window, static_cast<WPARAM>(static_cast<INT_PTR>(original)));
+    NotifyParent(hWnd, CBN_SELCHANGE);
+}
+
+// F4 and Alt with Up or Down open or close the list; Enter closes an open list keeping
+// its selection, Esc closes it going back. True when the key did one of these.
+bool DropDownKey(HWND hWnd, Window& window, UINT vk, LPARAM modifiers)
+{
+    ComboData& data = ComboDataOf(window);
+    bool alt = (modifiers & MK_ALT_KEY) != 0;
+    if ((vk == VK_F4 && modifiers == 0) || (alt && (vk == VK_UP || vk == VK_DOWN))) {
+        ShowDropDown(hWnd, window, !data.dropped);
+        return true;
+    }
+    if (!data.dropped || modifiers != 0)
+        return false;
+    if (vk == VK_RETURN)
+        ShowDropDown(hWnd, window, false);
+    else if (vk == VK_ESCAPE)
+        CancelDroppedList(hWnd, window);
+    else
+        return false;
+    return true;
+}
+
+// Enter and Esc are the open list's to take; closed, the dialog has them.
+LRESULT DialogCode(const ComboData& data, WPARAM vk, LPARAM lParam)
+{
+    LRESULT code = DLGC_WANTCHARS | DLGC_WANTARROWS;
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (data.dropped && msg != nullptr && msg->message == WM_KEYDOWN && (vk == VK_RETURN || vk == VK_ESCAPE))
+        code |= DLGC_WANTMESSAGE;
+    return code;
 }
 
 // The edit field takes typing, pasting and the editing keys; a drop list takes none.
@@ -210,8 +292,20 @@ LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return GetLBText(data, wParam, reinterpret_cast<LPTSTR>(lParam));
     case CB_GETLBTEXTLEN:
         return IsItem(data, wParam) ? static_cast<LRESULT>(data.items[wParam].size()) : CB_ERR;
+    case CB_SHOWDROPDOWN:
+        ShowDropDown(hWnd, *window, wParam != FALSE);
+        return TRUE;
+    case CB_GETDROPPEDSTATE:
+        return data.dropped ? TRUE : FALSE;
+    case WM_GETDLGCODE:
+        return DialogCode(data, wParam, lParam);
+    case WM_KILLFOCUS:
+        // The list closes as the focus leaves the box.
+        ShowDropDown(hWnd, *window, false);
+        return 0;
     case WM_KEYDOWN:
-        // Alt with Up or Down opens or closes the list; it moves nothing.
+        if (DropDownKey(hWnd, *window, static_cast<UINT>(wParam), lParam))
+            return 0;
         if (IsListKey(*window, static_cast<UINT>(wParam)) && !(lParam & MK_ALT_KEY)) {
             MoveSelectionByKey(hWnd, *window, static_cast<UINT>(wParam));
             return 0;

@@ -12,16 +12,16 @@ constexpr WORD HELP_COMMAND = 0xE146;
 // Group boxes and labels only frame and name the controls; they never take the focus.
 bool IsTabStop(const Window& control)
 {
-    if (IsWindowOfClass(control.handle, "STATIC") ||
-        (IsWindowOfClass(control.handle, "BUTTON") && (control.style & BS_TYPEMASK) == BS_GROUPBOX))
+    if (DialogCodeOf(control.handle) & DLGC_STATIC)
         return false;
     return (control.style & WS_TABSTOP) && (control.style & WS_VISIBLE) && !(control.style & WS_DISABLED);
 }
 
-DWORD ButtonType(HWND hWnd)
+// What the control answers for one key pressed in it, asked with the key's message.
+LRESULT DialogCodeForKey(HWND hCtl, UINT vk, UINT modifiers)
 {
-    Window* window = FindWindowObject(hWnd);
-    return window != nullptr && IsWindowOfClass(hWnd, "BUTTON") ? (window->style & BS_TYPEMASK) : BS_TYPEMASK;
+    MSG msg{hCtl, WM_KEYDOWN, vk, static_cast<LPARAM>(modifiers), 0, POINT{0, 0}};
+    return SendMessage(hCtl, WM_GETDLGCODE, vk, reinterpret_cast<LPARAM>(&msg));
 }
 
 void SendCommand(HWND hDlg, WORD id)
@@ -49,16 +49,19 @@ void PressEnter(HWND hDlg, HWND hFocus)
 
 }  // namespace
 
-bool IsPushButton(HWND hWnd)
+LRESULT DialogCodeOf(HWND hCtl)
 {
-    DWORD type = ButtonType(hWnd);
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+    return SendMessage(hCtl, WM_GETDLGCODE, 0, 0);
 }
 
-bool IsCheckBox(HWND hWnd)
+bool IsPushButton(HWND hWnd)
 {
-    DWORD type = ButtonType(hWnd);
-    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
+    return (DialogCodeOf(hWnd) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+bool IsButton(HWND hWnd)
+{
+    return (DialogCodeOf(hWnd) & DLGC_BUTTON) != 0;
 }
 
 HWND DialogOf(HWND hWnd)
@@ -96,13 +99,16 @@ HWND NextTabStop(HWND hDlg, HWND hFrom, bool previous)
 
 void SetDialogFocus(HWND hCtl)
 {
-    if (IsWindowOfClass(hCtl, "EDIT"))
+    if (DialogCodeOf(hCtl) & DLGC_HASSETSEL)
         SendMessage(hCtl, EM_SETSEL, 0, -1);
     SetFocus(hCtl);
 }
 
 bool HandleDialogKey(HWND hDlg, HWND hFocus, UINT vk, UINT modifiers)
 {
+    // A control that wants the key, such as an open drop list Enter and Esc, keeps it.
+    if (DialogCodeForKey(hFocus, vk, modifiers) & DLGC_WANTMESSAGE)
+        return false;
     bool shift = (modifiers & MK_SHIFT_KEY) != 0;
     bool controlOrAlt = (modifiers & (MK_CONTROL_KEY | MK_ALT_KEY)) != 0;
     switch (vk) {
@@ -123,7 +129,7 @@ bool HandleDialogKey(HWND hDlg, HWND hFocus, UINT vk, UINT modifiers)
         SendMessage(hDlg, WM_COMMAND, MAKEWPARAM(HELP_COMMAND, 0), 0);
         return true;
     case VK_SPACE:
-        if (!IsPushButton(hFocus) && !IsCheckBox(hFocus))
+        if (!IsButton(hFocus))
             return false;
         SendMessage(hFocus, BM_CLICK, 0, 0);
         return true;

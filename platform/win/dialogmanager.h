@@ -18,5 +18,8 @@ void SetDialogFocus(HWND hCtl);
 // false for a key the control itself is to have.
 bool HandleDialogKey(HWND hDlg, HWND hFocus, UINT vk, UINT modifiers);
 
+// What a control takes for itself and what kind it is to the dialog manager (WM_GETDLGCODE).
+LRESULT DialogCodeOf(HWND hCtl);
 bool IsPushButton(HWND hWnd);
-bool IsCheckBox(HWND hWnd);
+// Push buttons and check boxes, which Space and a click click; not group boxes.
+bool IsButton(HWND hWnd);

@@ -20,6 +20,7 @@ enum class WindowChange {
     DialogEnded,    // EndDialog was called: the dialog's modal loop is to return
     Visibility,     // the window was shown, hidden, minimised or restored (ShowWindow)
     UIState,        // the window's UI state changed: focus cues shown or hidden (WM_UPDATEUISTATE)
+    DroppedState,   // a combo box's list dropped down or closed (CB_GETDROPPEDSTATE)
 };
 
 // What became of one row of a list view, or one item of a combo box's list.

@@ -124,6 +124,8 @@ LRESULT EditWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case EM_LIMITTEXT:
         field.SetLimit(static_cast<size_t>(wParam));
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
     default:
         return DefWindowProc(hWnd, msg, wParam, lParam);
     }

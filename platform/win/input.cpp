@@ -16,20 +16,22 @@ HWND TopLevelOf(HWND hWnd)
     return window != nullptr ? window->handle : nullptr;
 }
 
-// Statics, group boxes and scroll bars never take the focus.
+// Buttons and the controls that take keys take the focus; statics, group boxes and
+// scroll bars never do.
 bool TakesFocusOnClick(HWND hWnd)
 {
     Window* window = FindWindowObject(hWnd);
     if (window == nullptr || !(window->style & WS_CHILD) || (window->style & WS_DISABLED) || !IsWindowVisible(hWnd))
         return false;
-    if (IsWindowOfClass(hWnd, "BUTTON"))
-        return (window->style & BS_TYPEMASK) != BS_GROUPBOX;
-    return IsWindowOfClass(hWnd, "EDIT") || IsWindowOfClass(hWnd, "COMBOBOX") || IsWindowOfClass(hWnd, "SysListView32");
+    LRESULT code = DialogCodeOf(hWnd);
+    if (code & DLGC_STATIC)
+        return false;
+    return (code & (DLGC_BUTTON | DLGC_WANTCHARS | DLGC_WANTARROWS)) != 0 || IsWindowOfClass(hWnd, WC_LISTVIEW);
 }
 
 bool TakesText(HWND hWnd)
 {
-    return IsWindowOfClass(hWnd, "EDIT") || IsWindowOfClass(hWnd, "COMBOBOX");
+    return (DialogCodeOf(hWnd) & DLGC_WANTCHARS) != 0;
 }
 
 }  // namespace
@@ -75,7 +77,7 @@ void UserClick(HWND hWnd)
     if (!TakesFocusOnClick(hWnd))
         return;
     SetFocus(hWnd);
-    if (IsPushButton(hWnd) || IsCheckBox(hWnd))
+    if (IsButton(hWnd))
         SendMessage(hWnd, BM_CLICK, 0, 0);
 }
 
@@ -95,6 +97,15 @@ void UserChooseItem(HWND hWnd, int nIndex)
         SetFocus(hWnd);
     SendMessage(hWnd, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
     NotifyParent(hWnd, CBN_SELCHANGE);
+}
+
+void UserDropDown(HWND hWnd, BOOL bShow)
+{
+    if (!IsWindowOfClass(hWnd, "COMBOBOX"))
+        return;
+    if (bShow && TakesFocusOnClick(hWnd))
+        SetFocus(hWnd);
+    SendMessage(hWnd, CB_SHOWDROPDOWN, bShow, 0);
 }
 
 void UserClose(HWND hWnd)

@@ -13,7 +13,8 @@
 #define MK_ALT_KEY 0x04
 
 // A key pressed while hWndFocus has the focus (VK_TAB, VK_RETURN, VK_ESCAPE, VK_SPACE,
-// VK_F1, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END ...).
+// VK_F1, VK_F4, VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT,
+// VK_HOME, VK_END ...).
 void UserKey(HWND hWndFocus, UINT vk, UINT modifiers);
 
 // Characters typed into the focused control, one keystroke each (an ES_NUMBER edit
@@ -37,6 +38,10 @@ void UserClickListRow(HWND hWnd, int nRow);
 
 // The user picks item nIndex of a combo box's list.
 void UserChooseItem(HWND hWnd, int nIndex);
+
+// The user opens (bShow TRUE) or closes a combo box's list with the mouse; opening it
+// gives the box the focus, as a click on it does.
+void UserDropDown(HWND hWnd, BOOL bShow);
 
 // The close box of a top-level window (or Alt+F4).
 void UserClose(HWND hWnd);

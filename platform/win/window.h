@@ -77,6 +77,7 @@ LRESULT ButtonWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT EditWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT StaticWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Selects one row of a list view alone and gives it the focus, as a click on it does;
 // a row of -1 (a click below the rows) leaves no row selected.

@@ -23,9 +23,9 @@ std::map<std::string, WNDPROC, CaseInsensitiveLess>& Classes()
         {"BUTTON", ButtonWndProc},
         {"COMBOBOX", ComboBoxWndProc},
         {"EDIT", EditWndProc},
-        // Labels and scroll bars keep nothing of their own: what a user does to them changes nothing.
+        // Scroll bars keep nothing of their own: what a user does to them changes nothing.
         {"SCROLLBAR", DefWindowProc},
-        {"STATIC", DefWindowProc},
+        {"STATIC", StaticWndProc},
         {WC_LISTVIEW, ListViewWndProc},
         {TOOLBARCLASSNAME, ToolbarWndProc},
     };

@@ -171,6 +171,10 @@ class Quorvel:
     def is_checked(self, control_id):
         return "checked" in screen.states(self._controls[control_id])
 
+    def is_expanded(self, control_id):
+        """Whether a combo box's list is open."""
+        return "expanded" in screen.states(self._controls[control_id])
+
     def is_showing(self, control_id):
         return "showing" in screen.states(self._controls[control_id])
 

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -38,6 +39,7 @@ const DLGTEMPLATE_QV TEMPLATE = {WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU
 
 std::vector<int> g_commands;
 std::vector<int> g_selectionChanges;
+std::vector<int> g_listNotifications;  // CBN_DROPDOWN, CBN_CLOSEUP and CBN_SELCHANGE, in order
 
 // Ends the dialog on OK and Cancel as the class library's defaults do, and records
 // every command.
@@ -56,6 +58,8 @@ INT_PTR TestDialogProc(HWND hDlg, UINT msg, WPARAM wParam, LPARAM)
         g_commands.push_back(LOWORD(wParam));
     if (HIWORD(wParam) == CBN_SELCHANGE)
         g_selectionChanges.push_back(LOWORD(wParam));
+    if (LOWORD(wParam) == 1016)
+        g_listNotifications.push_back(HIWORD(wParam));
     if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         EndDialog(hDlg, LOWORD(wParam));
         return TRUE;
@@ -69,6 +73,7 @@ protected:
     {
         g_commands.clear();
         g_selectionChanges.clear();
+        g_listNotifications.clear();
     }
 
     // Runs the dialog modally with the steps inside its loop; Esc-like cancel ends it
@@ -105,6 +110,14 @@ protected:
         QTest::keyClicks(focused, QString::fromLatin1(text));
     }
 
+    // A key pressed in the open list, which is a window of its own.
+    void PressInList(QComboBox* combo, Qt::Key key)
+    {
+        ASSERT_TRUE(combo->view()->isVisible()) << "the list is not open";
+        QTest::keyClick(combo->view(), key);
+    }
+
+    LRESULT Dropped(int id) { return SendMessage(Item(id), CB_GETDROPPEDSTATE, 0, 0); }
     HWND Item(int id) { return GetDlgItem(hDlg, id); }
     QWidget* WidgetOf(int id) { return driver.WidgetOf(Item(id)); }
     int FocusedId() { return GetDlgCtrlID(GetFocus()); }
@@ -354,5 +367,82 @@ TEST_F(QtDialogInputTest, PushButtonsCheckBoxesAndListsShowTheFocusOnceTheKeyboa
             Press(Qt::Key_Tab);
         EXPECT_NE(picture(1027), check);
         EXPECT_EQ(picture(1001), button);
+    });
+}
+
+TEST_F(QtDialogInputTest, F4DropsTheListInTheWindowSystemWhichTheWidgetShowsAndEnterInItKeepsTheChoice)
+{
+    INT_PTR result = RunDialog([&] {
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
+        Press(Qt::Key_F4);
+        EXPECT_EQ(Dropped(1016), TRUE);
+        EXPECT_TRUE(combo->view()->isVisible());
+        PressInList(combo, Qt::Key_Down);
+        EXPECT_EQ(combo->view()->currentIndex().row(), 2);
+        PressInList(combo, Qt::Key_Return);
+        EXPECT_EQ(Dropped(1016), FALSE);
+        EXPECT_FALSE(combo->view()->isVisible());
+        EXPECT_EQ(SendMessage(Item(1016), CB_GETCURSEL, 0, 0), 2);
+        EXPECT_EQ(combo->currentText(), QStringLiteral("4"));
+    });
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(g_listNotifications, (std::vector<int>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_CLOSEUP}));
+}
+
+TEST_F(QtDialogInputTest, EscInTheListOpenedWithAltDownClosesItAndLeavesTheDialogOpen)
+{
+    INT_PTR result = RunDialog([&] {
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
+        Press(Qt::Key_Down, Qt::AltModifier);
+        PressInList(combo, Qt::Key_Up);
+        PressInList(combo, Qt::Key_Escape);
+        EXPECT_FALSE(combo->view()->isVisible());
+        EXPECT_EQ(combo->currentText(), QStringLiteral("2"));
+        EXPECT_FALSE(IsDialogEnded(hDlg));
+    });
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(g_listNotifications, (std::vector<int>{CBN_DROPDOWN, CBN_SELCHANGE, CBN_CLOSEUP, CBN_SELCHANGE}));
+}
+
+TEST_F(QtDialogInputTest, AListOpenedOrClosedWithTheMouseOrByQtIsTheWindowSystemsDroppedState)
+{
+    std::vector<LRESULT> dropped;
+    RunDialog([&] {
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
+        SetFocus(Item(1003));
+        QTest::mouseClick(combo, Qt::LeftButton);
+        dropped.push_back(Dropped(1016));
+        EXPECT_EQ(FocusedId(), 1016);
+        combo->hidePopup();  // what Qt does on a click outside the list
+        dropped.push_back(Dropped(1016));
+        QTest::mouseClick(combo, Qt::LeftButton);
+        combo->view()->parentWidget()->close();  // Qt closing every popup by itself
+        dropped.push_back(Dropped(1016));
+        SendMessage(Item(1016), CB_SHOWDROPDOWN, TRUE, 0);
+        EXPECT_TRUE(combo->view()->isVisible());
+        SendMessage(Item(1016), CB_SHOWDROPDOWN, FALSE, 0);
+        EXPECT_FALSE(combo->view()->isVisible());
+    });
+    EXPECT_EQ(dropped, (std::vector<LRESULT>{TRUE, FALSE, FALSE}));
+    EXPECT_EQ(g_listNotifications,
+              (std::vector<int>{CBN_DROPDOWN, CBN_CLOSEUP, CBN_DROPDOWN, CBN_CLOSEUP, CBN_DROPDOWN, CBN_CLOSEUP}));
+}
+
+TEST_F(QtDialogInputTest, TheOpenListShowsWholeRowsWithinTheWindowsRectangle)
+{
+    RunDialog([&] {
+        for (const char* item : {"8", "16", "32"})
+            SendMessage(Item(1016), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
+        SendMessage(Item(1016), CB_SHOWDROPDOWN, TRUE, 0);
+        int rowHeight = combo->view()->sizeHintForRow(0);
+        int shown = combo->view()->viewport()->height();
+        RECT rect{};
+        GetWindowRect(Item(1016), &rect);
+        EXPECT_GT(shown, 0);
+        EXPECT_EQ(shown % rowHeight, 0) << shown << " pixels of rows " << rowHeight << " high";
+        EXPECT_LT(shown / rowHeight, 6) << "the rectangle leaves room for fewer than the six items";
+        EXPECT_LE(combo->height() + combo->view()->parentWidget()->height(), rect.bottom - rect.top);
+        SendMessage(Item(1016), CB_SHOWDROPDOWN, FALSE, 0);
     });
 }

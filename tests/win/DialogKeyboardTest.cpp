@@ -89,6 +89,38 @@ TEST_F(DialogKeyboardTest, ClickMovesTheFocusOnlyToControlsThatTakeIt)
     EXPECT_EQ(dialog.CommandIds(), std::vector<int>{1027});
 }
 
+TEST_F(DialogKeyboardTest, EnterAndEscCloseAnOpenListWithoutReachingTheDialog)
+{
+    for (LPCTSTR item : {"1", "2", "4"})
+        SendMessage(dialog.Item(1016), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    KeyOn(1016, VK_F4);
+    Key(VK_ESCAPE);
+    Key(VK_DOWN, MK_ALT_KEY);
+    Key(VK_RETURN);
+    EXPECT_EQ(SendMessage(dialog.Item(1016), CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_FALSE(IsDialogEnded(dialog.Handle()));
+    EXPECT_EQ(dialog.CommandIds(), (std::vector<int>{1016, 1016, 1016, 1016}));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(GetDialogResult(dialog.Handle()), IDCANCEL);
+}
+
+TEST_F(DialogKeyboardTest, EachControlTellsTheDialogWhatItTakesAndEnterClicksAFocusedDefaultButton)
+{
+    HWND hDefault = CreateWindowEx(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 50,
+                                   14, dialog.Handle(), reinterpret_cast<HMENU>(1040), nullptr, nullptr);
+    std::vector<LRESULT> codes;
+    for (HWND hWnd : {dialog.Item(1003), dialog.Item(1014), hDefault, dialog.Item(1027), GetWindowChild(dialog.Handle(), 7),
+                      GetWindowChild(dialog.Handle(), 2), dialog.Item(1016), dialog.Item(1018)})
+        codes.push_back(SendMessage(hWnd, WM_GETDLGCODE, 0, 0));
+    // edit, push button, default push button, check box, group box, label, drop list, scroll bar
+    EXPECT_EQ(codes, (std::vector<LRESULT>{0x89, 0x2020, 0x2010, 0x2000, 0x100, 0x100, 0x81, 0}));
+    SetFocus(hDefault);
+    Key(VK_RETURN);
+    Key(VK_SPACE);
+    EXPECT_EQ(dialog.CommandIds(), (std::vector<int>{1040, 1040}));
+    EXPECT_FALSE(IsDialogEnded(dialog.Handle()));
+}
+
 bool HidesFocus(HWND hWnd)
 {
     return (SendMessage(hWnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
