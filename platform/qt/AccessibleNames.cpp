@@ -1,7 +1,6 @@
 #include "AccessibleNames.h"
 
 #include <QLabel>
-#include <strings.h>
 
 #include "WindowQueries.h"
 #include "controllabel.h"
@@ -11,7 +10,7 @@ namespace {
 
 bool IsLabel(HWND hWnd)
 {
-    return strcasecmp(ClassNameOf(hWnd).c_str(), "STATIC") == 0;
+    return IsOfClass(hWnd, "STATIC");
 }
 
 // A label's text as a name: the blanks that pad it on screen are no part of it.

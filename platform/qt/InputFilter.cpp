@@ -12,7 +12,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWidget>
-#include <strings.h>
 
 #include "Cp936.h"
 #include "KeyMapping.h"
@@ -27,10 +26,9 @@ namespace {
 // Windows that take typed characters, where a space is text rather than a key.
 bool TakesText(HWND hWnd)
 {
-    std::string className = ClassNameOf(hWnd);
-    if (strcasecmp(className.c_str(), "EDIT") == 0)
+    if (IsOfClass(hWnd, "EDIT"))
         return true;
-    return strcasecmp(className.c_str(), "COMBOBOX") == 0 && ComboKindOf(StyleOf(hWnd)) == CBS_DROPDOWN;
+    return IsOfClass(hWnd, "COMBOBOX") && ComboKindOf(StyleOf(hWnd)) == CBS_DROPDOWN;
 }
 
 bool IsPrintable(const QString& text)
@@ -76,7 +74,7 @@ bool IsKeyEvent(const QEvent* event)
 
 bool IsListView(HWND hWnd)
 {
-    return strcasecmp(ClassNameOf(hWnd).c_str(), WC_LISTVIEW) == 0;
+    return IsOfClass(hWnd, WC_LISTVIEW);
 }
 
 ReportView* ListOf(QWidget* widget)

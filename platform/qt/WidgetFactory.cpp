@@ -7,13 +7,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <strings.h>
 
 #include "AccessibleFocus.h"
 #include "ComboBoxWidget.h"
 #include "ReportView.h"
 #include "WidgetMirror.h"
 #include "WindowQueries.h"
+#include "asciicase.h"
 #include "commctrl.h"
 #include "winuser.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 bool IsClass(const std::string& className, const char* name)
 {
-    return strcasecmp(className.c_str(), name) == 0;
+    return CompareAsciiNoCase(className, name) == 0;
 }
 
 QWidget* CreateButton(DWORD style, QWidget* parent)

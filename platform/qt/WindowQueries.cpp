@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Cp936.h"
+#include "asciicase.h"
 #include "commctrl.h"
 #include "winuser.h"
 
@@ -18,6 +19,11 @@ std::string ClassNameOf(HWND hWnd)
     char buffer[64] = {};
     GetClassName(hWnd, buffer, sizeof buffer);
     return buffer;
+}
+
+bool IsOfClass(HWND hWnd, const char* className)
+{
+    return CompareAsciiNoCase(ClassNameOf(hWnd), className) == 0;
 }
 
 DWORD StyleOf(HWND hWnd)

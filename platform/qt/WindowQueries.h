@@ -16,6 +16,9 @@ struct ListColumnState {
 };
 
 std::string ClassNameOf(HWND hWnd);
+// Whether the window's class is the one named, without regard to case as the window
+// system compares them.
+bool IsOfClass(HWND hWnd, const char* className);
 DWORD StyleOf(HWND hWnd);
 
 // A combo box's kind: the low two style bits (CBS_DROPDOWN, CBS_DROPDOWNLIST).

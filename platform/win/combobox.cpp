@@ -4,7 +4,6 @@
 // down (CB_SHOWDROPDOWN, F4, Alt+Down) and closes again, telling the parent of both.
 #include <algorithm>
 #include <cstring>
-#include <strings.h>
 #include <vector>
 
 #include "asciicase.h"

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
-#include <strings.h>
+
+#include "asciicase.h"
 
 namespace {
 
@@ -206,7 +207,7 @@ LRESULT DefWindowProc(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 bool IsWindowOfClass(HWND hWnd, const char* className)
 {
     Window* window = FindWindowObject(hWnd);
-    return window != nullptr && strcasecmp(window->className.c_str(), className) == 0;
+    return window != nullptr && CompareAsciiNoCase(window->className, className) == 0;
 }
 
 HWND GetParent(HWND hWnd)
