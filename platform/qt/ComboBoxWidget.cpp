@@ -45,13 +45,20 @@ void ComboBoxWidget::ShowCurrentItem(int index)
         view()->scrollTo(item);
 }
 
-void ComboBoxWidget::ShowDropped(bool dropped)
+DroppedListMetrics ComboBoxWidget::ListMetrics() const
+{
+    // Rounded up, so that the rows counted from it always fit.
+    int frame = (ListFrameHeight() + 1) / 2;
+    return DroppedListMetrics{height(), frame, RowHeight()};
+}
+
+void ComboBoxWidget::ShowDropped(bool dropped, int rows)
 {
     m_shownDropped = dropped;
     if (dropped == ListWindow()->isVisible())
         return;
     if (dropped) {
-        ListWindow()->setMaximumHeight(ListHeightOfWholeRows());
+        ListWindow()->setMaximumHeight(qMax(1, rows) * RowHeight() + ListFrameHeight());
         QComboBox::showPopup();
     } else {
         QComboBox::hidePopup();
@@ -80,12 +87,13 @@ QWidget* ComboBoxWidget::ListWindow() const
     return view()->parentWidget();
 }
 
-// As many whole rows as the height leaves room for inside the list's frame, one at least.
-int ComboBoxWidget::ListHeightOfWholeRows() const
+int ComboBoxWidget::RowHeight() const
+{
+    return qMax(1, view()->sizeHintForRow(0));
+}
+
+int ComboBoxWidget::ListFrameHeight() const
 {
     QMargins frame = ListWindow()->contentsMargins();
-    int frameHeight = frame.top() + frame.bottom() + 2 * view()->frameWidth();
-    int rowHeight = qMax(1, view()->sizeHintForRow(0));
-    int rows = qMax(1, (m_droppedListHeight - frameHeight) / rowHeight);
-    return rows * rowHeight + frameHeight;
+    return frame.top() + frame.bottom() + 2 * view()->frameWidth();
 }

@@ -192,6 +192,13 @@ ListViewMetrics QtDriver::ReportListMetrics(HWND hWnd)
     return DisplayDriver::ReportListMetrics(hWnd);
 }
 
+DroppedListMetrics QtDriver::ComboListMetrics(HWND hWnd)
+{
+    if (auto* combo = dynamic_cast<ComboBoxWidget*>(WidgetOf(hWnd)))
+        return combo->ListMetrics();
+    return DisplayDriver::ComboListMetrics(hWnd);
+}
+
 void QtDriver::ShowDialog(HWND hDlg)
 {
     QWidget* widget = WidgetOf(hDlg);

@@ -25,6 +25,7 @@ public:
     void ListRowChanged(HWND hWnd, ListRowChange change, int row) override;
     SIZE FontBaseUnits(LPCTSTR faceName, int pointSize, int weight) override;
     ListViewMetrics ReportListMetrics(HWND hWnd) override;
+    DroppedListMetrics ComboListMetrics(HWND hWnd) override;
     void RunModalLoop(HWND hDlg) override;
     int MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType) override;
     void MessageBeep(UINT uType) override;

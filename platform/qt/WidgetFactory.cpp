@@ -143,11 +143,8 @@ void PlaceAt(QWidget* widget, HWND hWnd)
         return;
     }
     // A combo box's rectangle counts its dropped-down list; closed, it is one line high.
-    if (auto* combo = dynamic_cast<ComboBoxWidget*>(widget)) {
-        int closedHeight = qMin(height, widget->sizeHint().height());
-        combo->SetDroppedListHeight(height - closedHeight);
-        height = closedHeight;
-    }
+    if (dynamic_cast<ComboBoxWidget*>(widget) != nullptr)
+        height = qMin(height, widget->sizeHint().height());
     widget->setGeometry(rect.left, rect.top, width, height);
 }
 

@@ -112,7 +112,7 @@ void ShowSelection(HWND hWnd, QWidget* widget)
 void ShowDroppedState(HWND hWnd, QWidget* widget)
 {
     if (auto* combo = qobject_cast<ComboBoxWidget*>(widget))
-        combo->ShowDropped(SendMessage(hWnd, CB_GETDROPPEDSTATE, 0, 0) != FALSE);
+        combo->ShowDropped(SendMessage(hWnd, CB_GETDROPPEDSTATE, 0, 0) != FALSE, ComboItemsShownOf(hWnd));
 }
 
 void ShowColumns(QWidget* widget)

@@ -90,6 +90,11 @@ int ComboSelectionOf(HWND hWnd)
     return selection < 0 ? -1 : static_cast<int>(selection);
 }
 
+int ComboItemsShownOf(HWND hWnd)
+{
+    return static_cast<int>(SendMessage(hWnd, CB_GETMINVISIBLE, 0, 0));
+}
+
 std::vector<ListColumnState> ListColumnsOf(HWND hWnd)
 {
     std::vector<ListColumnState> columns;

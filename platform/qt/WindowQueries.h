@@ -37,6 +37,8 @@ void TextSelectionOf(HWND hWnd, int& first, int& last);
 QStringList ComboItemsOf(HWND hWnd);
 QString ComboItemOf(HWND hWnd, int index);
 int ComboSelectionOf(HWND hWnd);
+// How many items a combo box's dropped list shows (CB_GETMINVISIBLE).
+int ComboItemsShownOf(HWND hWnd);
 
 // A list view's columns, its number of rows, the text of one cell and the state bits
 // of one row (LVIS_SELECTED, LVIS_FOCUSED).

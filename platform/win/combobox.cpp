@@ -1,12 +1,15 @@
 // The COMBOBOX class: a list of items with one selected, either as a drop list
 // (CBS_DROPDOWNLIST) or with an edit field above the list (CBS_DROPDOWN); CBS_SORT
 // keeps the items in order. The window's text is what the field shows. The list drops
-// down (CB_SHOWDROPDOWN, F4, Alt+Down) and closes again, telling the parent of both.
+// down (CB_SHOWDROPDOWN, F4, Alt+Down) and closes again, telling the parent of both;
+// how many items it shows (CB_GETMINVISIBLE) is counted here, and the driver shows that.
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
 #include "asciicase.h"
+#include "commctrl.h"
+#include "displaydriver.h"
 #include "editfield.h"
 #include "input.h"
 #include "window.h"
@@ -119,16 +122,16 @@ LRESULT GetLBText(const ComboData& data, WPARAM index, LPTSTR buffer)
     return static_cast<LRESULT>(item.size());
 }
 
-// The items a page of the dropped list holds: the rows of the font's height that fit
-// below the closed box, whose frame adds a few pixels to a row; one at least.
-int ItemsPerPage(const Window& window)
+// The items the dropped list shows: the whole rows that fit in the window's rectangle
+// below the closed box and inside the list's frame, as the driver draws them; one at
+// least, and no more than there are items.
+int ItemsShown(const Window& window, const ComboData& data)
 {
-    RECT font{0, 0, 0, 8};
-    if (!MapDialogRect(window.parent, &font) || font.bottom <= 0)
-        return 1;
-    constexpr LONG CLOSED_BOX_FRAME = 6;
-    LONG listHeight = (window.rect.bottom - window.rect.top) - (font.bottom + CLOSED_BOX_FRAME);
-    return std::max(1, static_cast<int>(listHeight / font.bottom));
+    DroppedListMetrics metrics = GetDisplayDriver().ComboListMetrics(window.handle);
+    int height = static_cast<int>(window.rect.bottom - window.rect.top);
+    int listHeight = height - metrics.closedHeight - 2 * metrics.frame;
+    int rows = metrics.rowHeight > 0 ? std::max(listHeight, 0) / metrics.rowHeight : 0;
+    return std::clamp(rows, 1, std::max(static_cast<int>(data.items.size()), 1));
 }
 
 // The item that a list key moves the selection to: Up and Down step (either enters an
@@ -137,7 +140,7 @@ int ItemsPerPage(const Window& window)
 int ItemForListKey(const Window& window, const ComboData& data, UINT vk)
 {
     int count = static_cast<int>(data.items.size());
-    int page = std::max(1, ItemsPerPage(window) - 1);
+    int page = std::max(1, ItemsShown(window, data) - 1);
     switch (vk) {
     case VK_UP:
         return data.selection < 0 ? 0 : data.selection - 1;
@@ -296,6 +299,8 @@ LRESULT ComboBoxWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return TRUE;
     case CB_GETDROPPEDSTATE:
         return data.dropped ? TRUE : FALSE;
+    case CB_GETMINVISIBLE:
+        return ItemsShown(*window, data);
     case WM_GETDLGCODE:
         return DialogCode(data, wParam, lParam);
     case WM_KILLFOCUS:

@@ -46,6 +46,10 @@ struct NMHDR {
 #define LVM_GETITEMTEXT (LVM_FIRST + 45)
 #define LVM_SETITEMTEXT (LVM_FIRST + 46)
 
+// Combo box messages of the common controls: the items the dropped list shows.
+#define CBM_FIRST 0x1700
+#define CB_GETMINVISIBLE (CBM_FIRST + 2)
+
 // Column formats and mask bits.
 #define LVCFMT_LEFT 0x0000
 #define LVCFMT_RIGHT 0x0001

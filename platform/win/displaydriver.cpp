@@ -47,14 +47,30 @@ SIZE DisplayDriver::FontBaseUnits(LPCTSTR, int, int)
     return SIZE{7, 14};
 }
 
-ListViewMetrics DisplayDriver::ReportListMetrics(HWND hWnd)
+namespace {
+
+// Eight vertical dialog units are one line of the dialog's font.
+int LineHeightInDialogOf(HWND hWnd)
 {
-    // Eight vertical dialog units are one line of the dialog's font.
     RECT line{0, 0, 0, 8};
     if (!MapDialogRect(GetParent(hWnd), &line))
-        line.bottom = DisplayDriver::FontBaseUnits(nullptr, 0, 0).cy;
+        line.bottom = BuiltInDriver().FontBaseUnits(nullptr, 0, 0).cy;
+    return static_cast<int>(line.bottom);
+}
+
+}  // namespace
+
+ListViewMetrics DisplayDriver::ReportListMetrics(HWND hWnd)
+{
+    int line = LineHeightInDialogOf(hWnd);
     int frame = (GetWindowLong(hWnd, GWL_STYLE) & WS_BORDER) ? 1 : 0;
-    return ListViewMetrics{frame, static_cast<int>(line.bottom) + 6, static_cast<int>(line.bottom) + 4};
+    return ListViewMetrics{frame, line + 6, line + 4};
+}
+
+DroppedListMetrics DisplayDriver::ComboListMetrics(HWND hWnd)
+{
+    int line = LineHeightInDialogOf(hWnd);
+    return DroppedListMetrics{line + 4, 1, line};
 }
 
 // Without a user, nothing ever ends the dialog but the program itself.

@@ -39,6 +39,15 @@ struct ListViewMetrics {
     int rowHeight;
 };
 
+// How a driver draws a combo box's dropped list, in pixels: the closed box above the
+// list, the list's frame at its top and at its bottom, and one item's row. The combo
+// box counts the items its list shows from these, and the driver shows that many.
+struct DroppedListMetrics {
+    int closedHeight;
+    int frame;
+    int rowHeight;
+};
+
 class DisplayDriver {
 public:
     virtual ~DisplayDriver() = default;
@@ -59,6 +68,10 @@ public:
     // The layout of a report list; by default a row is a line of the dialog's font and
     // a little air, the header a little more.
     virtual ListViewMetrics ReportListMetrics(HWND hWnd);
+
+    // The layout of a combo box's dropped list; by default an item is a line of the
+    // dialog's font below a closed box a few pixels taller.
+    virtual DroppedListMetrics ComboListMetrics(HWND hWnd);
 
     // Shows the dialog and hands it the user's input until DialogEnded is reported.
     virtual void RunModalLoop(HWND hDlg);

@@ -26,7 +26,7 @@ bool TakesFocusOnClick(HWND hWnd)
     LRESULT code = DialogCodeOf(hWnd);
     if (code & DLGC_STATIC)
         return false;
-    return (code & (DLGC_BUTTON | DLGC_WANTCHARS | DLGC_WANTARROWS)) != 0 || IsWindowOfClass(hWnd, WC_LISTVIEW);
+    return (code & (DLGC_BUTTON | DLGC_WANTCHARS | DLGC_WANTARROWS)) != 0;
 }
 
 bool TakesText(HWND hWnd)

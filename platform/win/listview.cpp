@@ -275,6 +275,9 @@ LRESULT ListViewWndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case LVM_SCROLL:
         ScrollBy(hWnd, data, static_cast<int>(lParam));
         return TRUE;
+    case WM_GETDLGCODE:
+        // The arrows and typing are the list's; Tab, Enter and Esc stay the dialog's.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN:
         if (int row = RowForKey(hWnd, data, static_cast<UINT>(wParam)); row >= 0)
             SelectListRowAlone(hWnd, row);

@@ -428,21 +428,29 @@ TEST_F(QtDialogInputTest, AListOpenedOrClosedWithTheMouseOrByQtIsTheWindowSystem
               (std::vector<int>{CBN_DROPDOWN, CBN_CLOSEUP, CBN_DROPDOWN, CBN_CLOSEUP, CBN_DROPDOWN, CBN_CLOSEUP}));
 }
 
-TEST_F(QtDialogInputTest, TheOpenListShowsWholeRowsWithinTheWindowsRectangle)
+// The window system counts the rows from what the widget reports; the widget shows
+// exactly that many, whole, within the window's rectangle, and Page Down moves by them.
+TEST_F(QtDialogInputTest, TheOpenListShowsTheWindowSystemsCountOfWholeRowsAndPageDownMovesByThemLessOne)
 {
     RunDialog([&] {
-        for (const char* item : {"8", "16", "32"})
+        for (const char* item : {"8", "16", "32", "64", "128", "256"})
             SendMessage(Item(1016), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
         auto* combo = qobject_cast<QComboBox*>(WidgetOf(1016));
-        SendMessage(Item(1016), CB_SHOWDROPDOWN, TRUE, 0);
+        Press(Qt::Key_F4);
         int rowHeight = combo->view()->sizeHintForRow(0);
         int shown = combo->view()->viewport()->height();
+        int counted = static_cast<int>(SendMessage(Item(1016), CB_GETMINVISIBLE, 0, 0));
         RECT rect{};
         GetWindowRect(Item(1016), &rect);
-        EXPECT_GT(shown, 0);
         EXPECT_EQ(shown % rowHeight, 0) << shown << " pixels of rows " << rowHeight << " high";
-        EXPECT_LT(shown / rowHeight, 6) << "the rectangle leaves room for fewer than the six items";
+        EXPECT_EQ(shown / rowHeight, counted);
+        ASSERT_GE(counted, 2) << "the rectangle leaves room for a page of more than one item";
+        EXPECT_LT(counted, 9) << "the rectangle leaves room for fewer than the nine items";
         EXPECT_LE(combo->height() + combo->view()->parentWidget()->height(), rect.bottom - rect.top);
-        SendMessage(Item(1016), CB_SHOWDROPDOWN, FALSE, 0);
+        PressInList(combo, Qt::Key_Home);
+        PressInList(combo, Qt::Key_PageDown);
+        EXPECT_EQ(SendMessage(Item(1016), CB_GETCURSEL, 0, 0), counted - 1);
+        EXPECT_EQ(combo->view()->currentIndex().row(), counted - 1);
+        PressInList(combo, Qt::Key_Escape);
     });
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "TestDialog.h"
+#include "commctrl.h"
 #include "input.h"
 
 namespace {
@@ -152,6 +153,67 @@ TEST_F(ComboBoxTest, KeysInAnEmptyListChangeNothingAndAltWithDownMovesNoSelectio
     EXPECT_EQ(Send(1029, CB_GETCURSEL), -1);
     ASSERT_EQ(dialog.commands.size(), 1u);
     EXPECT_EQ(dialog.commands[0].code, CBN_DROPDOWN);
+}
+
+// The test dialog's list of frequencies is 145 pixels high; this driver draws a closed
+// box of 21 pixels, a list frame of 2 and rows of 12, so just ten whole rows fit below it.
+class FixedRowsDriver : public HeadlessDriver {
+public:
+    DroppedListMetrics ComboListMetrics(HWND) override { return metrics; }
+
+    DroppedListMetrics metrics{21, 2, 12};
+};
+
+class DroppedRowsTest : public ::testing::Test {
+protected:
+    LRESULT Shown(int id) { return SendMessage(dialog.Item(id), CB_GETMINVISIBLE, 0, 0); }
+    LRESULT Press(UINT vk)
+    {
+        UserKey(dialog.Item(1029), vk, 0);
+        return SendMessage(dialog.Item(1029), CB_GETCURSEL, 0, 0);
+    }
+
+    FixedRowsDriver driver;
+    TestDialog dialog;
+};
+
+TEST_F(DroppedRowsTest, PageKeysMoveByTheRowsTheDriverDrawsLessOneFromTheTopTheMiddleAndTheEnd)
+{
+    for (int k = 0; k < 33; ++k)
+        SendMessage(dialog.Item(1029), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_string(k).c_str()));
+    EXPECT_EQ(Shown(1029), 10);
+    SendMessage(dialog.Item(1029), CB_SETCURSEL, 0, 0);
+    SetFocus(dialog.Item(1029));
+    Press(VK_F4);
+    std::vector<LRESULT> reached;
+    for (UINT vk : {VK_NEXT, VK_NEXT, VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_END, VK_NEXT, VK_PRIOR})
+        reached.push_back(Press(vk));
+    EXPECT_EQ(reached, (std::vector<LRESULT>{9, 18, 9, 0, 0, 32, 32, 23}));
+}
+
+TEST_F(DroppedRowsTest, TheListShowsWholeRowsOneAtLeastAndNoMoreThanItHasItems)
+{
+    // The stretcher's list is 75 pixels high: just four rows below a closed box of 23.
+    driver.metrics = DroppedListMetrics{23, 2, 12};
+    HWND hStretcher = dialog.Item(1016);
+    for (const char* item : {"1", "2", "4", "8", "16", "32"})
+        SendMessage(hStretcher, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    EXPECT_EQ(Shown(1016), 4);
+    driver.metrics.frame = 3;  // a pixel more above and below the rows
+    EXPECT_EQ(Shown(1016), 3);
+    SendMessage(hStretcher, CB_DELETESTRING, 0, 0);
+    SendMessage(hStretcher, CB_DELETESTRING, 0, 0);
+    SendMessage(hStretcher, CB_DELETESTRING, 0, 0);
+    SendMessage(hStretcher, CB_DELETESTRING, 0, 0);
+    EXPECT_EQ(Shown(1016), 2);
+    driver.metrics.rowHeight = 60;
+    EXPECT_EQ(Shown(1016), 1);
+    driver.metrics.rowHeight = 0;
+    EXPECT_EQ(Shown(1016), 1);
+    SendMessage(hStretcher, CB_SETCURSEL, 0, 0);
+    SetFocus(hStretcher);
+    UserKey(hStretcher, VK_NEXT, 0);  // a page of one row still moves
+    EXPECT_EQ(SendMessage(hStretcher, CB_GETCURSEL, 0, 0), 1);
 }
 
 // The dropped state and what the driver has been told of it, as the parent finds them

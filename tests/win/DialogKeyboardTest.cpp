@@ -110,10 +110,10 @@ TEST_F(DialogKeyboardTest, EachControlTellsTheDialogWhatItTakesAndEnterClicksAFo
                                    14, dialog.Handle(), reinterpret_cast<HMENU>(1040), nullptr, nullptr);
     std::vector<LRESULT> codes;
     for (HWND hWnd : {dialog.Item(1003), dialog.Item(1014), hDefault, dialog.Item(1027), GetWindowChild(dialog.Handle(), 7),
-                      GetWindowChild(dialog.Handle(), 2), dialog.Item(1016), dialog.Item(1018)})
+                      GetWindowChild(dialog.Handle(), 2), dialog.Item(1016), dialog.Item(1026), dialog.Item(1018)})
         codes.push_back(SendMessage(hWnd, WM_GETDLGCODE, 0, 0));
-    // edit, push button, default push button, check box, group box, label, drop list, scroll bar
-    EXPECT_EQ(codes, (std::vector<LRESULT>{0x89, 0x2020, 0x2010, 0x2000, 0x100, 0x100, 0x81, 0}));
+    // edit, push button, default push button, check box, group box, label, drop list, list view, scroll bar
+    EXPECT_EQ(codes, (std::vector<LRESULT>{0x89, 0x2020, 0x2010, 0x2000, 0x100, 0x100, 0x81, 0x81, 0}));
     SetFocus(hDefault);
     Key(VK_RETURN);
     Key(VK_SPACE);
