@@ -56,8 +56,7 @@ TEST_P(NumbersInUserLocale, FloatsAreShownWithAPointAndReadUpToIt)
 
 std::string LocaleTestName(const ::testing::TestParamInfo<const char*>& info)
 {
-    std::string name = info.param;
-    return name.substr(0, name.find('.'));
+    return UserLocale::ShortName(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalComma, NumbersInUserLocale, ::testing::Values("de_DE.UTF-8", "tr_TR.UTF-8"),

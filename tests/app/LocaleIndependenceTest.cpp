@@ -145,8 +145,7 @@ TEST_P(DialogInUserLocale, DeviceListSortsLettersAsUnderC)
 
 std::string LocaleTestName(const ::testing::TestParamInfo<const char*>& info)
 {
-    std::string name = info.param;
-    return name.substr(0, name.find('.'));
+    return UserLocale::ShortName(info.param);
 }
 
 INSTANTIATE_TEST_SUITE_P(DecimalComma, DialogInUserLocale, ::testing::Values("de_DE.UTF-8", "tr_TR.UTF-8"),

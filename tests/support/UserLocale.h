@@ -16,6 +16,9 @@ public:
     UserLocale(const UserLocale&) = delete;
     UserLocale& operator=(const UserLocale&) = delete;
 
+    // The name without its character map, "de_DE", as a test case is named after it.
+    static std::string ShortName(const std::string& name) { return name.substr(0, name.find('.')); }
+
     // Empty once the locale is in effect; otherwise why it is not.
     const std::string& Failure() const { return m_failure; }
 
