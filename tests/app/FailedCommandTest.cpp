@@ -20,18 +20,17 @@
 
 namespace {
 
-struct Entry {
-    int nID;
-    const char* text;
-};
 // Texts that a successful command's display would change: each is read only up to the
-// end of its number, or shown with fewer digits.
-const Entry TYPED[] = {
-    {IDC_DEAD_BAND, "4.50"}, {IDC_MAX_DUTY, "300"}, {IDC_BOOST, "007"},     {IDC_PULSE_LOWER, "1500.0"},
-    {IDC_PULSE_UPPER, "2e3"}, {IDC_LEFT_RANGE, "5"}, {IDC_RIGHT_RANGE, "3.7"}, {IDC_NEUTRAL, "12abc"},
-};
+// end of its number, or shown with fewer digits; two list items and two boxes besides.
 const int PICKED_STRETCHER = 2;
 const int PICKED_DRIVE_FREQ = 5;
+const UserEntries TYPED = {
+    {{IDC_DEAD_BAND, "4.50"}, {IDC_MAX_DUTY, "300"}, {IDC_BOOST, "007"}, {IDC_PULSE_LOWER, "1500.0"},
+     {IDC_PULSE_UPPER, "2e3"}, {IDC_LEFT_RANGE, "5"}, {IDC_RIGHT_RANGE, "3.7"}, {IDC_NEUTRAL, "12abc"}},
+    PICKED_STRETCHER,
+    PICKED_DRIVE_FREQ,
+    {IDC_INTERNAL_OSC, IDC_INVERTER},
+};
 
 class FailedCommandFixture : public OpenDialog {
 public:
@@ -46,27 +45,8 @@ public:
 protected:
     FailedCommandFixture() { bridge.AttachAdapter("USB Servo Adapter"); }
 
-    void TypeAndPick()
-    {
-        for (const Entry& entry : TYPED)
-            SetText(entry.nID, entry.text);
-        UserChooseItem(Item(IDC_STRETCHER), PICKED_STRETCHER);
-        UserChooseItem(Item(IDC_DRIVE_FREQ_LIST), PICKED_DRIVE_FREQ);
-        Click(IDC_INTERNAL_OSC);
-        Click(IDC_INVERTER);
-    }
-
-    void ExpectAsTyped()
-    {
-        for (const Entry& entry : TYPED)
-            EXPECT_EQ(Text(entry.nID), entry.text) << entry.nID;
-        EXPECT_EQ(CurSel(IDC_STRETCHER), PICKED_STRETCHER);
-        EXPECT_EQ(CurSel(IDC_DRIVE_FREQ_LIST), PICKED_DRIVE_FREQ);
-        EXPECT_TRUE(IsChecked(IDC_INTERNAL_OSC));
-        EXPECT_TRUE(IsChecked(IDC_INVERTER));
-        EXPECT_FALSE(IsChecked(IDC_100PWM));
-        EXPECT_FALSE(IsChecked(IDC_NARROW_BAND));
-    }
+    void TypeAndPick() { Enter(TYPED); }
+    void ExpectAsTyped() { ExpectAsEntered(TYPED); }
 };
 
 struct FailedCommand : NamedCase {

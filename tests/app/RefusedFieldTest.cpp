@@ -18,17 +18,14 @@
 namespace {
 
 // What the user enters: a new value in every field and list, and three boxes checked.
-struct Entry {
-    int nID;
-    const char* text;
+const UserEntries NEW_VALUES = {
+    {{IDC_DEAD_BAND, "5"}, {IDC_MAX_DUTY, "100"}, {IDC_BOOST, "7"}, {IDC_PULSE_LOWER, "1500"},
+     {IDC_PULSE_UPPER, "2100"}, {IDC_LEFT_RANGE, "5"}, {IDC_RIGHT_RANGE, "-3"}, {IDC_NEUTRAL, "20"},
+     {IDC_DRIVE_FREQUENCY, "100"}},
+    1,
+    0,
+    {IDC_INTERNAL_OSC, IDC_INVERTER, IDC_100PWM},
 };
-const Entry NEW_TEXTS[] = {
-    {IDC_DEAD_BAND, "5"},      {IDC_MAX_DUTY, "100"},   {IDC_BOOST, "7"},     {IDC_PULSE_LOWER, "1500"},
-    {IDC_PULSE_UPPER, "2100"}, {IDC_LEFT_RANGE, "5"},   {IDC_RIGHT_RANGE, "-3"}, {IDC_NEUTRAL, "20"},
-    {IDC_DRIVE_FREQUENCY, "100"},
-};
-const int NEW_STRETCHER = 1;
-const int NEW_DRIVE_FREQ = 0;
 
 struct Refusal : NamedCase {
     int nID;
@@ -45,18 +42,21 @@ class RefusedFieldTest : public OpenDialog, public ::testing::WithParamInterface
 protected:
     RefusedFieldTest() { bridge.AttachAdapter("USB Servo Adapter"); }
 
-    // Every field and list gets its new value, then the refused field its bad text.
+    // Every field and list has its new value, but the refused field has its bad text.
+    static UserEntries Entered()
+    {
+        UserEntries entered = NEW_VALUES;
+        for (UserEntries::FieldText& field : entered.texts) {
+            if (field.nID == GetParam().nID)
+                field.text = GetParam().text;
+        }
+        return entered;
+    }
+
     void EnterNewValuesAndRefusedText()
     {
         dlg.OnBnClickedReflashUsb();
-        Click(IDC_INTERNAL_OSC);
-        Click(IDC_INVERTER);
-        Click(IDC_100PWM);
-        UserChooseItem(Item(IDC_STRETCHER), NEW_STRETCHER);
-        UserChooseItem(Item(IDC_DRIVE_FREQ_LIST), NEW_DRIVE_FREQ);
-        for (const Entry& entry : NEW_TEXTS)
-            SetText(entry.nID, entry.text);
-        SetText(GetParam().nID, GetParam().text);
+        Enter(Entered());
     }
 
     // Each message box shown says what the refused field needs.
@@ -77,14 +77,7 @@ protected:
         EXPECT_EQ(GetFocus(), Item(refusal.nID));
         EXPECT_EQ(HeadlessDriver::TextSelection(m_hDlg, refusal.nID),
                   (std::pair<int, int>{0, static_cast<int>(std::string(refusal.text).size())}));
-        for (const Entry& entry : NEW_TEXTS)
-            EXPECT_EQ(Text(entry.nID), entry.nID == refusal.nID ? refusal.text : entry.text) << entry.nID;
-        EXPECT_EQ(CurSel(IDC_STRETCHER), NEW_STRETCHER);
-        EXPECT_EQ(CurSel(IDC_DRIVE_FREQ_LIST), NEW_DRIVE_FREQ);
-        EXPECT_TRUE(IsChecked(IDC_INTERNAL_OSC));
-        EXPECT_TRUE(IsChecked(IDC_INVERTER));
-        EXPECT_TRUE(IsChecked(IDC_100PWM));
-        EXPECT_FALSE(IsChecked(IDC_NARROW_BAND));
+        ExpectAsEntered(Entered());
     }
 
     ScriptedBridge bridge;

@@ -1,5 +1,7 @@
 #include "support/OpenDialog.h"
 
+#include <algorithm>
+
 #include "input.h"
 
 OpenDialog::OpenDialog()
@@ -29,6 +31,28 @@ bool OpenDialog::IsChecked(int nID) const
 int OpenDialog::CurSel(int nID) const
 {
     return HeadlessDriver::ComboSelection(m_hDlg, nID);
+}
+
+void OpenDialog::Enter(const UserEntries& entries) const
+{
+    for (int nID : entries.checked)
+        Click(nID);
+    UserChooseItem(Item(IDC_STRETCHER), entries.stretcher);
+    UserChooseItem(Item(IDC_DRIVE_FREQ_LIST), entries.driveFrequency);
+    for (const UserEntries::FieldText& field : entries.texts)
+        SetText(field.nID, field.text);
+}
+
+void OpenDialog::ExpectAsEntered(const UserEntries& entries) const
+{
+    for (const UserEntries::FieldText& field : entries.texts)
+        EXPECT_EQ(Text(field.nID), field.text) << field.nID;
+    EXPECT_EQ(CurSel(IDC_STRETCHER), entries.stretcher);
+    EXPECT_EQ(CurSel(IDC_DRIVE_FREQ_LIST), entries.driveFrequency);
+    for (int nID : {IDC_INTERNAL_OSC, IDC_INVERTER, IDC_100PWM, IDC_NARROW_BAND}) {
+        bool entered = std::find(entries.checked.begin(), entries.checked.end(), nID) != entries.checked.end();
+        EXPECT_EQ(IsChecked(nID), entered) << nID;
+    }
 }
 
 void OpenDialog::Click(int nID) const

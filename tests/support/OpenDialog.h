@@ -7,9 +7,23 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/QuorvelDlg.h"
 #include "support/ModalTestDriver.h"
+
+// What a user enters in the dialog: texts in edits, an item picked in each parameter
+// list, and check boxes clicked on.
+struct UserEntries {
+    struct FieldText {
+        int nID;
+        const char* text;
+    };
+    std::vector<FieldText> texts;
+    int stretcher;
+    int driveFrequency;
+    std::vector<int> checked;
+};
 
 class OpenDialog : public ::testing::Test {
 protected:
@@ -23,6 +37,11 @@ protected:
     void SetText(int nID, LPCTSTR text) const { SetWindowText(Item(nID), text); }
     bool IsChecked(int nID) const;
     int CurSel(int nID) const;
+
+    // The user clicks the check boxes on, picks the list items, then sets the texts.
+    void Enter(const UserEntries& entries) const;
+    // Every text, pick and check box as entered; the check boxes not named are off.
+    void ExpectAsEntered(const UserEntries& entries) const;
 
     // The user clicks a control.
     void Click(int nID) const;
