@@ -4,6 +4,8 @@ ended after it however the test went."""
 
 import atexit
 import os
+import shutil
+import tempfile
 import unittest
 
 import desktop
@@ -30,6 +32,12 @@ class QuorvelTestCase(unittest.TestCase):
         self.app = Quorvel(shared_desktop(), self.environment())
         self.addCleanup(self.app.stop)
         self.app.start()
+
+    def scratch_folder(self, purpose):
+        """A new empty folder of the test's own, removed after the test."""
+        folder = tempfile.mkdtemp(prefix="quorvel-e2e-%s-" % purpose)
+        self.addCleanup(shutil.rmtree, folder, True)
+        return folder
 
     def screenshot(self, state):
         """Keeps a picture of the screen, named after the test module and the state shown."""

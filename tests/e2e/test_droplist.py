@@ -1,8 +1,6 @@
 """The Stretcher list opened, moved and closed from the keyboard, and the item chosen saved."""
 
 import os
-import shutil
-import tempfile
 import unittest
 
 import screen
@@ -18,8 +16,7 @@ STRETCHER_BYTE = 12
 class StretcherList(QuorvelTestCase):
     def setUp(self):
         super().setUp()
-        self.folder = tempfile.mkdtemp(prefix="quorvel-e2e-droplist-")
-        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.folder = self.scratch_folder("droplist")
 
     def wait_until_open(self, expected):
         screen.wait_until(lambda: self.app.is_expanded(STRETCHER), lambda shown: shown == expected, STEP_TIMEOUT,

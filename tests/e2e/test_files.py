@@ -1,8 +1,6 @@
 """Save and Load through the file chooser, a path typed into it, and the bytes on disk."""
 
 import os
-import shutil
-import tempfile
 import unittest
 
 import screen
@@ -32,8 +30,7 @@ EDITED_TEXTS = {1003: "5", 1016: "4", 1005: "64", 1006: "150", 1008: "900", 1007
 class FileTestCase(QuorvelTestCase):
     def setUp(self):
         super().setUp()
-        self.folder = tempfile.mkdtemp(prefix="quorvel-e2e-files-")
-        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.folder = self.scratch_folder("files")
 
     def path(self, name):
         return os.path.join(self.folder, name)

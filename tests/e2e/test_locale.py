@@ -50,8 +50,7 @@ class UserLocaleTestCase(QuorvelTestCase):
         shutil.rmtree(cls.locales, True)
 
     def setUp(self):
-        self.folder = tempfile.mkdtemp(prefix="quorvel-e2e-locale-")
-        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.folder = self.scratch_folder("locale")
         # Only the program starts in the locale; the tools that type and read do not.
         saved = {key: value for key, value in os.environ.items()
                  if key.startswith("LC_") or key in ("LANG", "LANGUAGE", "LOCPATH")}

@@ -3,8 +3,6 @@ Load through the file chooser and a quit leave that folder as they found it, and
 settings that another Qt program left there do not change where the chooser opens."""
 
 import os
-import shutil
-import tempfile
 
 import screen
 from e2e_case import QuorvelTestCase
@@ -36,8 +34,7 @@ def everything_under(folder):
 
 class NothingStoredCase(QuorvelTestCase):
     def environment(self):
-        self.home = tempfile.mkdtemp(prefix="quorvel-e2e-home-")
-        self.addCleanup(shutil.rmtree, self.home, True)
+        self.home = self.scratch_folder("home")
         self.prepare_home()
         # The XDG folders follow HOME when they are not set.
         return {"HOME": self.home, "XDG_CONFIG_HOME": None, "XDG_CACHE_HOME": None, "XDG_DATA_HOME": None,
@@ -53,8 +50,7 @@ class NothingStoredCase(QuorvelTestCase):
 
 class EmptyHome(NothingStoredCase):
     def test_save_load_and_quit_leave_the_home_folder_empty(self):
-        folder = tempfile.mkdtemp(prefix="quorvel-e2e-files-")
-        self.addCleanup(shutil.rmtree, folder, True)
+        folder = self.scratch_folder("files")
         path = os.path.join(folder, "kept.svo")
         self.app.click_with_enter(SAVE)
         self.app.choose_file(path)
@@ -68,8 +64,7 @@ class EmptyHome(NothingStoredCase):
 
 class HomeWithAnotherProgramsSettings(NothingStoredCase):
     def prepare_home(self):
-        self.elsewhere = tempfile.mkdtemp(prefix="quorvel-e2e-elsewhere-")
-        self.addCleanup(shutil.rmtree, self.elsewhere, True)
+        self.elsewhere = self.scratch_folder("elsewhere")
         os.mkdir(os.path.join(self.home, ".config"))
         self.settings = os.path.join(self.home, ".config", "QtProject.conf")
         self.settings_text = OTHER_PROGRAMS_SETTINGS.format(folder=self.elsewhere)
