@@ -84,8 +84,8 @@ bool IsGb18030FourByteDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Code page 936 first, so that its 0x80 stays the euro sign, which GB18030 writes
-// otherwise; GB18030 for the characters that code page 936 lacks.
+// Code page 936 reads its 0x80 as the euro sign, which GB18030 does not read; GB18030
+// reads the characters that code page 936 lacks.
 std::optional<std::string> ProgramTextToUtf8(std::string_view text, std::optional<std::string_view> replacement)
 {
     Converter codePage("UTF-8", "CP936");
@@ -132,6 +132,7 @@ std::string Utf8ToCodePage936Lossy(std::string_view text)
     return *ConvertEachPiece(converter, nullptr, text, Utf8SequenceLength, "?");
 }
 
+// Code page 936 first: GB18030 writes its euro sign, 0x80, otherwise.
 std::optional<std::string> Utf8ToPathBytes(std::string_view text)
 {
     Converter codePage("CP936", "UTF-8");
