@@ -3,7 +3,6 @@ in through the X server (xdotool), and what the window shows is read through the
 accessibility service. Controls are named here by the dialog's control IDs."""
 
 import os
-import re
 import subprocess
 
 import desktop
@@ -11,9 +10,6 @@ import screen
 
 START_TIMEOUT = 15.0
 STEP_TIMEOUT = 5.0
-# How long a typed character may take to show in a field, and how often it is typed.
-CHARACTER_TIMEOUT = 1.0
-TYPING_ATTEMPTS = 3
 # Reflash, Read and Write Config wait on the adapter's time-outs at worst.
 DEVICE_TIMEOUT = 10.0
 
@@ -95,27 +91,6 @@ class Quorvel:
         # From standard input, so that a text such as -3 is not taken for an option.
         subprocess.run(["xdotool", "type", "--delay", "20", "--file", "-"], input=typed.encode(), check=True,
                        timeout=STEP_TIMEOUT)
-
-    def type_into_field(self, typed, field_text):
-        """Types a text into the field that field_text reads, as type_text does, but each
-        character that the keyboard map lacks alone, seen in the field before the next:
-        xdotool maps such a character to a spare key for the moment, and the program can
-        read the key before the map and drop it. A character dropped so is typed again."""
-        done = ""
-        for run in re.findall(r"[\x00-\x7f]+|[^\x00-\x7f]", typed):
-            for _ in range(TYPING_ATTEMPTS):
-                self.type_text(run)
-                try:
-                    screen.wait_until(field_text, lambda shown: shown == done + run, CHARACTER_TIMEOUT, "")
-                    break
-                except AssertionError:
-                    shown = field_text() or ""
-                    if not shown.startswith(done):
-                        raise AssertionError("the field shows %r after %r was typed" % (shown, done + run))
-                    if len(shown) > len(done):
-                        self.press(*["BackSpace"] * (len(shown) - len(done)))
-            done += run
-        screen.wait_until(field_text, lambda shown: shown == typed, STEP_TIMEOUT, "the field showing %r" % typed)
 
     def tab_to(self, control_id):
         """Moves the focus to a control with Tab, as many times as the tab order asks."""
@@ -282,23 +257,13 @@ class Quorvel:
                 return screen.all_text(node)
         return []
 
-    def file_chooser_field(self):
-        """The text of the open file chooser's field that has the keyboard, or None."""
-        for window_role, _, node in self.other_windows():
-            if window_role != "alert":
-                return screen.focused_text(node)
-        return None
-
     def wait_for_file_chooser(self, timeout=STEP_TIMEOUT):
         return screen.wait_until(self.file_chooser, lambda title: title is not None, timeout, "a file chooser")
 
     def choose_file(self, path):
         """Types a path into the open file chooser, where its keyboard focus starts, and takes it."""
         self.wait_for_file_chooser()
-        if path.isascii():
-            self.type_text(path)
-        else:
-            self.type_into_field(path, self.file_chooser_field)
+        self.type_text(path)
         self.press("Return")
         screen.wait_until(self.file_chooser, lambda title: title is None, STEP_TIMEOUT, "the file chooser closed")
 

@@ -95,15 +95,3 @@ def all_text(node):
     for child in children(node):
         found.extend(all_text(child))
     return found
-
-
-def focused_text(node):
-    """The text of the focused editable field in a window, or None when no field there has
-    the focus."""
-    if "focused" in states(node) and "editable" in states(node):
-        return text(node)
-    for child in children(node):
-        found = focused_text(child)
-        if found is not None:
-            return found
-    return None
