@@ -7,15 +7,16 @@
 #include <string>
 #include <string_view>
 
-// A byte or byte pair that is no code page 936 character becomes U+FFFD.
+// Code page 936, and GB18030 for the characters that it lacks, which a chosen path may
+// hold. A byte or byte pair that is no character becomes U+FFFD.
 QString FromCp936(std::string_view bytes);
 
 // Characters that code page 936 lacks become '?'.
 std::string ToCp936(const QString& text);
 
-// The character index in FromCp936(bytes) of the byte offset; an offset inside a
-// double-byte character counts that character as passed.
+// The index in FromCp936(bytes) of the byte offset; an offset inside a character of two
+// or four bytes counts that character as passed.
 int CharIndexOfByteOffset(std::string_view bytes, int byteOffset);
 
-// The byte offset in bytes of the character index.
+// The byte offset in bytes of the index in FromCp936(bytes).
 int ByteOffsetOfCharIndex(std::string_view bytes, int charIndex);

@@ -11,9 +11,6 @@
 
 namespace {
 
-// A lead byte with nothing after it: no file name of code page 936 ends so.
-constexpr char LONE_LEAD_BYTE = '\x81';
-
 // The name filters of a pattern list such as "*.svo;*.bin". The platform's "*.*"
 // takes every file, a name without a dot too; and as "*" it has no extension for Qt
 // to put on a name typed on Save, which would make "a.svo" into "a.*".
@@ -110,7 +107,7 @@ void FileChooser::accept()
 {
     const QStringList files = selectedFiles();
     if (!files.isEmpty() && !QFileInfo(files.first()).isDir() && !Fits(files.first())) {
-        QMessageBox::warning(this, windowTitle(), FromCp936(PathTooLongText(ToCp936(files.first()))));
+        QMessageBox::warning(this, windowTitle(), FromCp936(PathTooLongText(ChosenPathBytes(files.first()))));
         // The keyboard comes back to the chooser, also where no window manager gives it.
         activateWindow();
         return;
@@ -126,21 +123,18 @@ bool FileChooser::Fits(const QString& path) const
 BOOL FileChooser::TakePath(const QString& path)
 {
     // accept() has let no longer path through; the copy is guarded all the same.
-    if (!Fits(path))
-        return FALSE;
     std::string bytes = ChosenPathBytes(path);
+    if (bytes.empty() || !Fits(path))
+        return FALSE;
     std::memcpy(m_ofn.lpstrFile, bytes.c_str(), bytes.size() + 1);
     return TRUE;
 }
 
-// Such a path is still handed back rather than refused here: the program then shows
-// the file layer's message that the path is invalid, naming it as near as the code
-// page can, so the user learns why nothing was read or written. Dropping the
-// characters instead could name another file, which might exist and be overwritten.
+// Every character that a file name can hold has its bytes in GB18030, so every path
+// that the chooser offers reaches the file layer as itself. Qt's UTF-8 is never broken;
+// were it, no path is better than one naming another file.
 std::string ChosenPathBytes(const QString& path)
 {
     QByteArray utf8 = path.toUtf8();
-    if (std::optional<std::string> bytes = Utf8ToCodePage936(std::string_view(utf8.constData(), utf8.size())))
-        return *bytes;
-    return ToCp936(path) + LONE_LEAD_BYTE;
+    return Utf8ToPathBytes(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))).value_or(std::string());
 }

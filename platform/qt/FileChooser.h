@@ -34,6 +34,6 @@ private:
     std::vector<std::pair<std::string, std::string>> m_types;
 };
 
-// A chosen path as code-page-936 bytes. A path that the code page cannot hold ends
-// in a lone lead byte, which the file layer refuses as a bad path.
+// A chosen path as the program carries it: code page 936, and GB18030 for the
+// characters that code page 936 lacks.
 std::string ChosenPathBytes(const QString& path);

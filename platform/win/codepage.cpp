@@ -56,18 +56,41 @@ size_t Utf8SequenceLength(std::string_view text, size_t at)
     return std::min(length, text.size() - at);
 }
 
-// Converts piece by piece, where lengthAt gives each piece's length.
+// Converts piece by piece, where lengthAt gives each piece's length; a piece that the
+// first converter refuses is tried with the second, where there is one. Nothing when
+// both refuse a piece and there is no replacement for it.
 template <class LengthAt>
-std::string ConvertEachPiece(Converter& converter, std::string_view text, LengthAt lengthAt, std::string_view replacement)
+std::optional<std::string> ConvertEachPiece(Converter& first, Converter* second, std::string_view text,
+                                            LengthAt lengthAt, std::optional<std::string_view> replacement)
 {
     std::string out;
     for (size_t at = 0; at < text.size();) {
         size_t length = lengthAt(text, at);
-        std::optional<std::string> piece = converter.Convert(text.substr(at, length));
-        out += piece ? *piece : std::string(replacement);
+        std::string_view piece = text.substr(at, length);
+        std::optional<std::string> converted = first.Convert(piece);
+        if (!converted && second != nullptr)
+            converted = second->Convert(piece);
+        if (!converted && !replacement)
+            return std::nullopt;
+        out += converted ? *converted : std::string(*replacement);
         at += length;
     }
     return out;
+}
+
+// Whether a byte may stand second or fourth in a four-byte GB18030 character.
+bool IsGb18030FourByteDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Code page 936 reads its 0x80 as the euro sign, which GB18030 does not read; GB18030
+// reads the characters that code page 936 lacks.
+std::optional<std::string> ProgramTextToUtf8(std::string_view text, std::optional<std::string_view> replacement)
+{
+    Converter codePage("UTF-8", "CP936");
+    Converter beyond("UTF-8", "GB18030");
+    return ConvertEachPiece(codePage, &beyond, text, CodePage936CharLength, replacement);
 }
 
 }  // namespace
@@ -80,13 +103,16 @@ bool IsCodePage936LeadByte(char c)
 
 size_t CodePage936CharLength(std::string_view text, size_t at)
 {
-    return IsCodePage936LeadByte(text[at]) && at + 1 < text.size() ? 2 : 1;
+    if (!IsCodePage936LeadByte(text[at]) || at + 1 >= text.size())
+        return 1;
+    bool fourBytes = at + 3 < text.size() && IsGb18030FourByteDigit(text[at + 1]) &&
+                     IsCodePage936LeadByte(text[at + 2]) && IsGb18030FourByteDigit(text[at + 3]);
+    return fourBytes ? 4 : 2;
 }
 
 std::optional<std::string> CodePage936ToUtf8(std::string_view text)
 {
-    Converter converter("UTF-8", "CP936");
-    return converter.Convert(text);
+    return ProgramTextToUtf8(text, std::nullopt);
 }
 
 std::optional<std::string> Utf8ToCodePage936(std::string_view text)
@@ -97,12 +123,19 @@ std::optional<std::string> Utf8ToCodePage936(std::string_view text)
 
 std::string CodePage936ToUtf8Lossy(std::string_view text)
 {
-    Converter converter("UTF-8", "CP936");
-    return ConvertEachPiece(converter, text, CodePage936CharLength, UTF8_REPLACEMENT_CHARACTER);
+    return *ProgramTextToUtf8(text, UTF8_REPLACEMENT_CHARACTER);
 }
 
 std::string Utf8ToCodePage936Lossy(std::string_view text)
 {
     Converter converter("CP936", "UTF-8");
-    return ConvertEachPiece(converter, text, Utf8SequenceLength, "?");
+    return *ConvertEachPiece(converter, nullptr, text, Utf8SequenceLength, "?");
+}
+
+// Code page 936 first: GB18030 writes its euro sign, 0x80, otherwise.
+std::optional<std::string> Utf8ToPathBytes(std::string_view text)
+{
+    Converter codePage("CP936", "UTF-8");
+    Converter beyond("GB18030", "UTF-8");
+    return ConvertEachPiece(codePage, &beyond, text, Utf8SequenceLength, std::nullopt);
 }

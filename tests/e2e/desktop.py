@@ -10,6 +10,7 @@ import subprocess
 import tempfile
 import time
 
+import keymap
 import screenshot
 
 SCREEN = "1024x768x24"
@@ -100,6 +101,10 @@ class Desktop:
         env["DBUS_SESSION_BUS_ADDRESS"] = self.bus_address
         env["XDG_RUNTIME_DIR"] = self._runtime_dir()
         return env
+
+    def give_keys(self, characters):
+        """Gives each character that the keyboard lacks a key of its own, for good."""
+        keymap.give_keys(self.display, characters)
 
     def working_dir(self):
         """A folder of the desktop's own for the programs shown on it to start in."""

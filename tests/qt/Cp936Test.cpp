@@ -45,3 +45,17 @@ TEST(Cp936, ByteOffsetsAndCharacterIndexesCountDoubleBytesAsOneCharacter)
     EXPECT_EQ(ByteOffsetOfCharIndex(mixed, 6), 10);
     EXPECT_EQ(ByteOffsetOfCharIndex(mixed, 100), 11);
 }
+
+TEST(Cp936, APathsCharactersBeyondTheCodePageShowAsThemselvesAndCountAsTheirQChars)
+{
+    // "a", the first character beyond Unicode's first plane (two QChars), "e" with a
+    // combining accent (one each), "b".
+    const std::string bytes = "a\x90\x30\x81\x30" "e\x81\x30\xBC\x37" "b";
+    EXPECT_EQ(FromCp936(bytes), QString::fromUtf16(u"a\U00010000e\u0301b"));
+    EXPECT_EQ(CharIndexOfByteOffset(bytes, 1), 1);
+    EXPECT_EQ(CharIndexOfByteOffset(bytes, 5), 3);
+    EXPECT_EQ(CharIndexOfByteOffset(bytes, 6), 4);
+    EXPECT_EQ(CharIndexOfByteOffset(bytes, 10), 5);
+    EXPECT_EQ(ByteOffsetOfCharIndex(bytes, 3), 5);
+    EXPECT_EQ(ByteOffsetOfCharIndex(bytes, 5), 10);
+}

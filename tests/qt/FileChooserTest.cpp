@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Cp936.h"
 #include "FileChooser.h"
 #include "FileChooserSteps.h"
 #include "QtDriver.h"
@@ -290,15 +291,34 @@ TEST_F(FileChooserOnScreen, OpeningAnExistingFileOrSavingWithoutTheFlagAsksNothi
     EXPECT_EQ(questions, 0);
 }
 
-TEST_F(FileChooserOnScreen, APathTheCodePageCannotHoldComesBackAsOneTheFileLayerRefuses)
+TEST_F(FileChooserOnScreen, APathBeyondTheCodePageComesBackAsItselfInGb18030)
 {
     OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
-    WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("servo\xF0\x9F\x98\x80.svo")); });
+    WhenShown<QFileDialog>([&](QFileDialog* chooser) { TypeAndEnter(chooser, InDir("servo\xF0\x9F\x98\x80")); });
     ASSERT_TRUE(driver.ChooseFile(&ofn, TRUE));
-    EXPECT_EQ(std::string(file), InDirBytes("servo?.svo") + "\x81");
-    EXPECT_EQ(CodePage936ToUtf8(file), std::nullopt);
+    EXPECT_EQ(std::string(file), ToCp936(dir.path()) + "/servo\x94\x39\xFC\x36.svo");
+    EXPECT_EQ(CodePage936ToUtf8(file), std::optional<std::string>(InDirBytes("servo\xF0\x9F\x98\x80.svo")));
     // A name the code page holds comes back as its own bytes.
-    EXPECT_EQ(ChosenPathBytes(QString::fromUtf8("/tmp/参数.svo")), "/tmp/\xb2\xce\xca\xfd.svo");
+    EXPECT_EQ(ChosenPathBytes(QString::fromUtf8("/tmp/\xE5\x8F\x82\xE6\x95\xB0.svo")), "/tmp/\xb2\xce\xca\xfd.svo");
+}
+
+TEST_F(FileChooserOnScreen, APathTooLongIsNamedInItsRefusalExactlyAsTyped)
+{
+    OPENFILENAME ofn = Chooser(SAVE_FILTER, ".svo", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
+    // The emoji takes four bytes: one fewer is no room for the end.
+    ofn.nMaxFile = static_cast<DWORD>(ToCp936(dir.path()).size() + 9);
+    QStringList boxes;
+    WhenShown<QFileDialog>([&](QFileDialog* chooser) {
+        AnswerEach<QMessageBox>(chooser, [&](QMessageBox* box) {
+            boxes.append(box->text());
+            box->accept();
+        });
+        TypeAndEnter(chooser, InDir("\xF0\x9F\x98\x80.svo"));
+        TypeAndEnter(chooser, InDir("b"));
+    });
+    ASSERT_TRUE(driver.ChooseFile(&ofn, TRUE));
+    EXPECT_EQ(boxes, QStringList{InDir("\xF0\x9F\x98\x80.svo") +
+                                 QStringLiteral("\nThis path is too long.\nPlease choose a shorter one.")});
 }
 
 TEST_F(FileChooserOnScreen, APathLongerThanTheBufferIsRefusedNamingItAndTheChooserStaysOpenForAnother)
