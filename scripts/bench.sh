@@ -4,7 +4,7 @@
 # against a bare Qt dialog with the same widgets, on a virtual X display; Read Config
 # plus Write Config round trips per second over the emulated adapter; and the time of
 # one such round trip on the Qt driver with 0, 10,000 and 100,000 rows in the log, with
-# the memory per log row.
+# the memory per log row; and a 32,767-byte paste into Dead Band, drawn on the Qt driver.
 # Usage: scripts/bench.sh [RUNS] [SECONDS]   (defaults: 20 runs each, 5 seconds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +17,7 @@ seconds=${2:-5}
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_WERROR=ON -DQUORVEL_BENCHMARK=ON >/dev/null
 cmake --build "$build" --target Quorvel quorvel_bare_dialog quorvel_startup_benchmark \
-  quorvel_roundtrip_benchmark quorvel_log_length_benchmark >&2
+  quorvel_roundtrip_benchmark quorvel_log_length_benchmark quorvel_paste_benchmark >&2
 
 # A display of our own, with the DAMAGE extension that the start-up benchmark watches,
 # on a number that no other X server holds (other servers may be seen only by their
@@ -54,3 +54,4 @@ DISPLAY=$display "$build/bench/quorvel_startup_benchmark" "$PWD/$build/Quorvel" 
   "$PWD/$build/bench/quorvel_bare_dialog" "$runs"
 "$build/bench/quorvel_roundtrip_benchmark" "$seconds"
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/bench/quorvel_log_length_benchmark"
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/bench/quorvel_paste_benchmark"

@@ -105,7 +105,10 @@ bool OnListMouse(HWND hWnd, QWidget* widget, QMouseEvent* event)
 
 }  // namespace
 
-InputFilter::InputFilter(WindowLookup lookup, QObject* parent) : QObject(parent), m_lookup(std::move(lookup)) {}
+InputFilter::InputFilter(WindowLookup lookup, HeldTextChanges& heldText, QObject* parent)
+    : QObject(parent), m_lookup(std::move(lookup)), m_heldText(heldText)
+{
+}
 
 bool InputFilter::eventFilter(QObject* watched, QEvent* event)
 {
@@ -133,6 +136,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event)
     if (hWnd == nullptr)
         return false;
 
+    // A paste that the program filters a byte at a time reaches Qt as one change.
+    HeldTextChanges::InputScope handling(m_heldText);
     switch (event->type()) {
     case QEvent::KeyPress:
         return OnKeyPress(KeyTarget(hWnd, watched), watched, static_cast<QKeyEvent*>(event));

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <functional>
 
+#include "HeldTextChanges.h"
 #include "windef.h"
 
 class QKeyEvent;
@@ -16,7 +17,8 @@ public:
     // Finds the window that a widget shows, or nullptr for widgets that are not ours.
     using WindowLookup = std::function<HWND(const QObject*)>;
 
-    explicit InputFilter(WindowLookup lookup, QObject* parent = nullptr);
+    // Text changes are held in heldText while an input is handed on, and shown after it.
+    InputFilter(WindowLookup lookup, HeldTextChanges& heldText, QObject* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,4 +28,5 @@ private:
     bool OnMouseButton(HWND hWnd, QObject* watched, QMouseEvent* event);
 
     WindowLookup m_lookup;
+    HeldTextChanges& m_heldText;
 };

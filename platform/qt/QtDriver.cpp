@@ -45,7 +45,9 @@ void KeepQtFromStoringSettings()
 }  // namespace
 
 QtDriver::QtDriver()
-    : m_previous(&GetDisplayDriver()), m_filter([this](const QObject* object) { return WindowOf(object); })
+    : m_previous(&GetDisplayDriver()),
+      m_heldText([this](HWND hWnd, WindowChange change) { ShowOnWidget(hWnd, change); }),
+      m_filter([this](const QObject* object) { return WindowOf(object); }, m_heldText)
 {
     KeepQtFromStoringSettings();
     RegisterDialogFonts();
@@ -95,6 +97,12 @@ HWND QtDriver::WindowShownBy(const QWidget* widget) const
 
 void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
 {
+    if (m_heldText.Hold(hWnd, change)) {
+        ShowNames(hWnd, change);
+        return;
+    }
+    // Every other change finds the widgets as the window system has them.
+    m_heldText.ShowHeld();
     switch (change) {
     case WindowChange::Created:
         CreateWidget(hWnd);
@@ -108,15 +116,21 @@ void QtDriver::WindowChanged(HWND hWnd, WindowChange change)
             it->second->quit();
         return;
     default:
-        if (QWidget* widget = WidgetOf(hWnd))
-            ShowChange(hWnd, widget, change);
+        ShowOnWidget(hWnd, change);
         ShowNames(hWnd, change);
         return;
     }
 }
 
+void QtDriver::ShowOnWidget(HWND hWnd, WindowChange change)
+{
+    if (QWidget* widget = WidgetOf(hWnd))
+        ShowChange(hWnd, widget, change);
+}
+
 void QtDriver::ListRowChanged(HWND hWnd, ListRowChange change, int row)
 {
+    m_heldText.ShowHeld();
     if (QWidget* widget = WidgetOf(hWnd))
         ShowRowChange(hWnd, widget, change, row);
 }
@@ -173,7 +187,11 @@ void QtDriver::ConnectSignals(HWND hWnd, QWidget* widget)
         });
     }
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        auto report = [hWnd, edit]() { ReportTextSelection(hWnd, edit); };
+        auto report = [this, hWnd, edit]() {
+            // The edit's positions count the characters of the text it shows.
+            m_heldText.ShowHeld();
+            ReportTextSelection(hWnd, edit);
+        };
         QObject::connect(edit, &QLineEdit::selectionChanged, edit, report);
         QObject::connect(edit, &QLineEdit::cursorPositionChanged, edit, report);
     }
@@ -217,6 +235,7 @@ void QtDriver::RunModalLoop(HWND hDlg)
 {
     if (IsDialogEnded(hDlg))
         return;
+    HeldTextChanges::NestedLoopScope nested(m_heldText);
     ShowDialog(hDlg);
     QEventLoop loop;
     m_modalLoops[hDlg] = &loop;
@@ -229,6 +248,7 @@ void QtDriver::RunModalLoop(HWND hDlg)
 
 int QtDriver::MessageBox(HWND hWndOwner, LPCTSTR lpText, LPCTSTR lpCaption, UINT uType)
 {
+    HeldTextChanges::NestedLoopScope nested(m_heldText);
     QWidget* owner = WidgetOf(hWndOwner);
     QMessageBox::Icon icon = (uType & 0xF0) == MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon;
     QMessageBox box(icon, FromCp936(lpCaption != nullptr ? lpCaption : ""), FromCp936(lpText != nullptr ? lpText : ""),
@@ -248,6 +268,7 @@ void QtDriver::MessageBeep(UINT)
 // Over the owner's window; a chooser without an owner goes over the active dialog.
 BOOL QtDriver::ChooseFile(OPENFILENAME* lpofn, BOOL bSave)
 {
+    HeldTextChanges::NestedLoopScope nested(m_heldText);
     QWidget* owner = WidgetOf(lpofn->hwndOwner);
     QWidget* over = owner != nullptr ? owner->window() : QApplication::activeWindow();
     FileChooser chooser(*lpofn, bSave, over);

@@ -9,6 +9,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "HeldTextChanges.h"
 #include "InputFilter.h"
 #include "displaydriver.h"
 
@@ -45,8 +46,12 @@ private:
     // The labels' texts as the accessible names of the controls they name.
     void ShowNames(HWND hWnd, WindowChange change);
     void ShowDialog(HWND hDlg);
+    // Shows one change on the window's widget, if it has one.
+    void ShowOnWidget(HWND hWnd, WindowChange change);
 
     DisplayDriver* m_previous;
+    // Before the filter, which holds text changes while it hands the user's input on.
+    HeldTextChanges m_heldText;
     InputFilter m_filter;
     // The font the dialog manager measured last: the one its next dialog is drawn in.
     QFont m_dialogFont;
