@@ -27,11 +27,12 @@ int WriteFromStart(int fd, const char* bytes, size_t count, ssize_t (*pwrite)(in
     return 0;
 }
 
-// The file-size limit (RLIMIT_FSIZE) would stop the write part way: refused whole.
-int CheckSizeLimit(size_t newLength)
+// The file-size limit (RLIMIT_FSIZE) would stop the write part way, or the old bytes
+// from being put back after the file was cut: refused whole.
+int CheckSizeLimit(size_t length)
 {
     rlimit limit {};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && newLength > limit.rlim_cur)
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && length > limit.rlim_cur)
         return EFBIG;
     return 0;
 }
@@ -54,12 +55,12 @@ int ReserveSpace(int fd, size_t newLength, size_t oldLength)
     return newLength - oldLength > disk.f_bavail * disk.f_frsize ? ENOSPC : 0;
 }
 
-// Puts the old bytes back over as many of them as the new ones may have overwritten,
-// and the old length. What cannot be put back stays as it is: the error that ended
-// the save is the one reported.
-void PutBack(int fd, const std::string& oldBytes, size_t newLength)
+// Puts all the old bytes back, those that the file was cut short of too, and the old
+// length. What cannot be put back stays as it is: the error that ended the save is
+// the one reported.
+void PutBack(int fd, const std::string& oldBytes)
 {
-    WriteFromStart(fd, oldBytes.data(), std::min(oldBytes.size(), newLength), ::pwrite);
+    WriteFromStart(fd, oldBytes.data(), oldBytes.size(), ::pwrite);
     ::ftruncate(fd, static_cast<off_t>(oldBytes.size()));
     ::fsync(fd);
 }
@@ -72,7 +73,7 @@ int WriteInPlace(int fd, const std::string& newBytes)
     std::string oldBytes;
     int error = ReadWholeFile(fd, oldBytes);
     if (error == 0)
-        error = CheckSizeLimit(newBytes.size());
+        error = CheckSizeLimit(std::max(newBytes.size(), oldBytes.size()));
     if (error == 0)
         error = ReserveSpace(fd, newBytes.size(), oldBytes.size());
     if (error != 0)
@@ -86,6 +87,6 @@ int WriteInPlace(int fd, const std::string& newBytes)
     if (error == 0 && calls.fsync(fd) != 0)
         error = errno;
     if (error != 0)
-        PutBack(fd, oldBytes, newBytes.size());
+        PutBack(fd, oldBytes);
     return error;
 }
