@@ -1,5 +1,6 @@
 #include "AfxWinMain.h"
 
+#include <csignal>
 #include <unistd.h>
 
 #include <string>
@@ -39,6 +40,9 @@ CString AfxAppNameFromPath(LPCTSTR lpszUtf8Path)
 
 BOOL AfxWinInit()
 {
+    // A file-size limit (ulimit -f) then fails a write with EFBIG, which a save reports
+    // as a full disk, rather than ending the program with the user's work.
+    std::signal(SIGXFSZ, SIG_IGN);
     CWinApp* pApp = AfxGetApp();
     if (pApp == nullptr)
         return FALSE;

@@ -8,8 +8,9 @@
 // when that returns TRUE, its Run; returns the exit status. Arguments are not parsed.
 int AfxWinMain(int argc, char** argv);
 
-// The library's own initialisation: fixes the application's name from the file of
-// the running executable. FALSE when there is no application object.
+// The library's own initialisation: lets a file-size limit fail writes rather than
+// end the process (SIGXFSZ ignored), and fixes the application's name from the file
+// of the running executable. FALSE when there is no application object.
 BOOL AfxWinInit();
 
 // A program's name from its file's path: the file name without its extension, in

@@ -28,7 +28,8 @@ public:
     // replaces the named one, or the one its symbolic links lead to, with its
     // permission bits, when Close has put the data on the disk; until then, and for
     // good if anything fails, the old file stays as it was. Only where the folder
-    // takes no new file is a writable old file written in place.
+    // takes no new file, or refuses the rename, is a writable old file written in
+    // place, and put back as it was if that fails.
     BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     ULONGLONG GetLength() const;
     // Reads up to nCount bytes; fewer only at the end of the file.

@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
+#include "InPlaceWrite.h"
 #include "RegularFile.h"
 
 namespace {
@@ -49,35 +51,20 @@ int FollowLinks(std::string& path)
 }
 
 // A hidden name beside the target's, such as ".servo.svo-k3Xq9Z". A long name is cut
-// short, at the start of a character, to leave room for the rest.
-std::string TemporaryPathFor(const std::string& target)
+// short, at the start of a character, to leave room for the rest. The name is made
+// relative to the open folder, so a path as long as the system allows still has room.
+std::string TemporaryNameFor(const std::string& name)
 {
     static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     constexpr size_t SUFFIX_LENGTH = 6;
-    std::string folder = FolderPartOf(target);
-    std::string name = target.substr(folder.size());
     size_t cut = std::min(name.size(), MAX_NAME_BYTES - 2 - SUFFIX_LENGTH);
     while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
         --cut;
     std::random_device random;
-    std::string path = folder + "." + name.substr(0, cut) + "-";
+    std::string temporary = "." + name.substr(0, cut) + "-";
     for (size_t i = 0; i < SUFFIX_LENGTH; ++i)
-        path += LETTERS[random() % (sizeof LETTERS - 1)];
-    return path;
-}
-
-// Flushes a folder's entries, so that a name just given is on the disk too. A folder
-// that may not be read cannot be flushed; the file is in place all the same.
-int FlushFolderOf(const std::string& path)
-{
-    std::string folder = FolderPartOf(path);
-    const ReplacementFile::SystemCalls& calls = ReplacementFile::s_systemCalls;
-    int fd = calls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-    if (fd < 0)
-        return 0;
-    int error = calls.fsync(fd) != 0 && errno != EINVAL ? errno : 0;
-    calls.close(fd);
-    return error;
+        temporary += LETTERS[random() % (sizeof LETTERS - 1)];
+    return temporary;
 }
 
 // The new file takes the old one's owner where that is allowed (as root: nobody else
@@ -93,12 +80,16 @@ int TakeOwnerAndMode(int fd, const struct stat& old)
 }  // namespace
 
 ReplacementFile::SystemCalls ReplacementFile::s_systemCalls = {
-    [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); },
+    [](int folder, const char* name, int flags, mode_t mode) { return ::openat(folder, name, flags, mode); },
+    ::fallocate,
+    ::pwrite,
     ::ftruncate,
     ::fsync,
     ::close,
-    ::rename,
-    [](const char* from, const char* to) { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); },
+    ::renameat,
+    [](int fromFolder, const char* from, int toFolder, const char* to) {
+        return ::renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE);
+    },
 };
 
 ReplacementFile::~ReplacementFile()
@@ -108,17 +99,12 @@ ReplacementFile::~ReplacementFile()
 
 int ReplacementFile::Create(const std::string& path, int access, int& osError)
 {
-    m_target = path;
-    if (int error = FollowLinks(m_target); error != 0) {
+    if (int error = OpenFolderOf(path); error != 0) {
         osError = error;
         return -1;
     }
-    if (m_target.back() == '/') {
-        osError = EISDIR;
-        return -1;
-    }
     struct stat existing {};
-    m_targetExisted = ::stat(m_target.c_str(), &existing) == 0;
+    m_targetExisted = ::fstatat(m_folder, m_name.c_str(), &existing, 0) == 0;
     if (m_targetExisted) {
         // Only a regular file is replaced: a rename over a device, a pipe or a folder
         // would take its name away, as root even /dev/full's.
@@ -128,26 +114,39 @@ int ReplacementFile::Create(const std::string& path, int access, int& osError)
         }
         // A file that may not be written is not replaced either, though its folder
         // would allow it.
-        if (::faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0) {
+        if (::faccessat(m_folder, m_name.c_str(), W_OK, AT_EACCESS) != 0) {
             osError = errno;
             return -1;
         }
     }
     m_fd = CreateBeside(access, osError);
-    // Where the folder takes no new file, the old file is written where it is, and cut
-    // to its new length only once the new data is in it (Commit).
     if (m_fd < 0 && m_targetExisted && (osError == EACCES || osError == EPERM))
-        m_fd = OpenRegularFile(m_target, access, osError);
+        m_fd = StartInPlace(osError);
     else if (m_fd >= 0 && m_targetExisted && (osError = TakeOwnerAndMode(m_fd, existing)) != 0)
         Discard();
     return m_fd;
 }
 
+// Follows path's links to the target, and opens the target's folder, which the new
+// file's name and the rename are taken relative to. Returns 0 or the error number.
+int ReplacementFile::OpenFolderOf(const std::string& path)
+{
+    std::string target = path;
+    if (int error = FollowLinks(target); error != 0)
+        return error;
+    if (target.back() == '/')
+        return EISDIR;
+    std::string folder = FolderPartOf(target);
+    m_name = target.substr(folder.size());
+    m_folder = ::open(folder.empty() ? "." : folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    return m_folder < 0 ? errno : 0;
+}
+
 int ReplacementFile::CreateBeside(int access, int& osError)
 {
     for (int attempt = 0; attempt < MAX_NAME_ATTEMPTS; ++attempt) {
-        std::string temporary = TemporaryPathFor(m_target);
-        int fd = s_systemCalls.open(temporary.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        std::string temporary = TemporaryNameFor(m_name);
+        int fd = s_systemCalls.openat(m_folder, temporary.c_str(), access | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             m_temporary = temporary;
             return fd;
@@ -159,50 +158,118 @@ int ReplacementFile::CreateBeside(int access, int& osError)
     return -1;
 }
 
+// Where the folder takes no new file, the new bytes wait in an anonymous file in
+// memory, which a file-size limit stops as it would the disk, until Commit writes
+// them over the old ones. The old file must be readable too, to keep its old bytes.
+int ReplacementFile::StartInPlace(int& osError)
+{
+    m_inPlace = OpenRegularFileAt(m_folder, m_name, O_RDWR, osError);
+    if (m_inPlace < 0)
+        return -1;
+    int fd = ::memfd_create("save", MFD_CLOEXEC);
+    if (fd < 0)
+        osError = errno;
+    return fd;
+}
+
 int ReplacementFile::Commit()
 {
-    int error = 0;
-    if (m_temporary.empty()) {
-        off_t end = ::lseek(m_fd, 0, SEEK_CUR);
-        if (end < 0 || s_systemCalls.ftruncate(m_fd, end) != 0)
-            error = errno;
-    }
-    if (error == 0 && s_systemCalls.fsync(m_fd) != 0)
-        error = errno;
+    int error = m_inPlace >= 0 ? CommitInPlace() : CommitBeside();
+    Discard();
+    return error;
+}
+
+int ReplacementFile::CommitBeside()
+{
+    int error = s_systemCalls.fsync(m_fd) != 0 ? errno : 0;
     // Linux closes the descriptor even when close is interrupted.
     if (s_systemCalls.close(std::exchange(m_fd, -1)) != 0 && errno != EINTR && error == 0)
         error = errno;
-    if (error == 0 && !m_temporary.empty())
-        error = PutInPlace();
     if (error != 0)
-        Discard();
-    return error;
+        return error;
+    error = RenameOverTarget();
+    // A sticky folder lets no one but its owner rename over another user's file,
+    // though that file may be writable.
+    if ((error == EPERM || error == EACCES) && m_targetExisted)
+        return WriteInPlaceInstead(error);
+    return error != 0 ? error : FlushFolder();
+}
+
+int ReplacementFile::CommitInPlace()
+{
+    std::string bytes;
+    int error = ReadWholeFile(m_fd, bytes);
+    if (s_systemCalls.close(std::exchange(m_fd, -1)) != 0 && errno != EINTR && error == 0)
+        error = errno;
+    return error != 0 ? error : WriteInPlace(m_inPlace, bytes);
 }
 
 // The target may have changed while the data was written: a name that was free is
 // taken only if it still is, and what stands in the target's place now is replaced
 // only if it is a regular file.
-int ReplacementFile::PutInPlace()
+int ReplacementFile::RenameOverTarget()
 {
+    const char* from = m_temporary.c_str();
+    const char* to = m_name.c_str();
     if (m_targetExisted) {
         struct stat now {};
-        if (::lstat(m_target.c_str(), &now) == 0 && !S_ISREG(now.st_mode))
+        if (::fstatat(m_folder, to, &now, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(now.st_mode))
             return EEXIST;
-        if (s_systemCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        if (s_systemCalls.renameat(m_folder, from, m_folder, to) != 0)
             return errno;
-    } else if (s_systemCalls.renameNoReplace(m_temporary.c_str(), m_target.c_str()) != 0) {
+    } else if (s_systemCalls.renameNoReplace(m_folder, from, m_folder, to) != 0) {
         // EINVAL: a file system that cannot rename so; the name was free a moment ago.
-        if (errno != EINVAL || s_systemCalls.rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        if (errno != EINVAL || s_systemCalls.renameat(m_folder, from, m_folder, to) != 0)
             return errno;
     }
     m_temporary.clear();
-    return FlushFolderOf(m_target);
+    return 0;
 }
 
+// Takes the new bytes back from the new file, removes it, and writes them over the
+// old file where it stands. Without write access to the old file, the rename's error
+// stands.
+int ReplacementFile::WriteInPlaceInstead(int renameError)
+{
+    std::string bytes;
+    int fd = ::openat(m_folder, m_temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    int error = fd < 0 ? errno : ReadWholeFile(fd, bytes);
+    if (fd >= 0)
+        ::close(fd);
+    RemoveTemporary();
+    if (error != 0)
+        return error;
+    m_inPlace = OpenRegularFileAt(m_folder, m_name, O_RDWR, error);
+    return m_inPlace < 0 ? renameError : WriteInPlace(m_inPlace, bytes);
+}
+
+// Flushes the folder's entries, so that a name just given is on the disk too. A
+// folder that may not be read cannot be flushed; the file is in place all the same.
+int ReplacementFile::FlushFolder() const
+{
+    int fd = s_systemCalls.openat(m_folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return 0;
+    int error = s_systemCalls.fsync(fd) != 0 && errno != EINVAL ? errno : 0;
+    s_systemCalls.close(fd);
+    return error;
+}
+
+void ReplacementFile::RemoveTemporary()
+{
+    if (!m_temporary.empty())
+        ::unlinkat(m_folder, std::exchange(m_temporary, std::string()).c_str(), 0);
+}
+
+// Closes what is open, the old file written in place last: once its data is flushed,
+// its close has nothing left to report.
 void ReplacementFile::Discard()
 {
     if (m_fd >= 0)
         ::close(std::exchange(m_fd, -1));
-    if (!m_temporary.empty())
-        ::unlink(std::exchange(m_temporary, std::string()).c_str());
+    RemoveTemporary();
+    if (m_inPlace >= 0)
+        ::close(std::exchange(m_inPlace, -1));
+    if (m_folder >= 0)
+        ::close(std::exchange(m_folder, -1));
 }

@@ -1,17 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <iostream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
+#include "AfxWinMain.h"
 #include "CFile.h"
+#include "support/FailingSaveStep.h"
 #include "support/ScratchFolder.h"
 
 namespace {
@@ -25,21 +30,45 @@ const std::string OLD_BYTES = [] {
 const std::string NEW_BYTES(41, '\x5A');
 
 constexpr int NO_UNPRIVILEGED_USER = 100;
+constexpr int ENDED_BY_A_SIGNAL = -1;
 
-// Runs work in a child process as a user whom permission bits bind: nobody (65534)
-// when the tests run as root, whom no folder's or file's bits stop. Returns work's
-// result (below 100), or NO_UNPRIVILEGED_USER.
-int RunUnprivileged(const std::function<int()>& work)
+// Runs work in a child process and returns its result (below 100), or
+// ENDED_BY_A_SIGNAL. A child still running after ten seconds is ended by its alarm.
+int RunInChild(const std::function<int()>& work)
 {
     pid_t child = fork();
     if (child == 0) {
-        bool bound = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
-        _exit(bound ? work() : NO_UNPRIVILEGED_USER);
+        alarm(10);
+        _exit(work());
     }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child)
-        return NO_UNPRIVILEGED_USER;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return ENDED_BY_A_SIGNAL;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : ENDED_BY_A_SIGNAL;
+}
+
+// Runs work in a child process as a user whom permission bits bind: nobody (65534)
+// when the tests run as root, whom no folder's or file's bits stop. Returns work's
+// result (below 100), NO_UNPRIVILEGED_USER, or ENDED_BY_A_SIGNAL.
+int RunUnprivileged(const std::function<int()>& work)
+{
+    return RunInChild([&] {
+        bool bound = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
+        return bound ? work() : NO_UNPRIVILEGED_USER;
+    });
+}
+
+// In a child process: the program's start-up as its main makes it, then a file-size
+// limit of this many bytes, as `ulimit -f` or prlimit set.
+void StartUnderASizeLimit(rlim_t bytes)
+{
+    // As a process starts, unless its parent ignored the signal.
+    std::signal(SIGXFSZ, SIG_DFL);
+    AfxWinInit();
+    rlimit limit {};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 class CFileTest : public ::testing::Test {
@@ -65,6 +94,32 @@ protected:
             return e.m_cause;
         }
         return CFileException::none;
+    }
+
+    // A folder "locked" that takes no new file, holding a writable old.svo; the
+    // scratch folder lets an unprivileged user through to it.
+    void MakeLockedFolderWithOldFile() const
+    {
+        ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+        ASSERT_EQ(mkdir(PathOf("locked").c_str(), 0755), 0);
+        WriteBytes("locked/old.svo", OLD_BYTES);
+        ASSERT_EQ(chmod(PathOf("locked/old.svo").c_str(), 0666), 0);
+        ASSERT_EQ(chmod(PathOf("locked").c_str(), 0555), 0);
+    }
+
+    // Makes nested folders under the scratch folder, the outermost named first, so
+    // that the innermost one's path has exactly length bytes; returns that path
+    // relative to the scratch folder.
+    std::string MakeFolderOfPathLength(const std::string& first, size_t length) const
+    {
+        std::string relative = first;
+        mkdir(PathOf(relative).c_str(), 0755);
+        while (PathOf(relative).size() < length) {
+            size_t left = length - PathOf(relative).size();  // a '/' and a name
+            relative += "/" + std::string(left > 256 ? 200 : left - 1, 'd');
+            mkdir(PathOf(relative).c_str(), 0755);
+        }
+        return relative;
     }
 
     ScratchFolder folder;
@@ -193,11 +248,7 @@ TEST_F(CFileTest, ANameOfTheLongestLengthAllowedStillSaves)
 
 TEST_F(CFileTest, WhereTheFolderTakesNoNewFileAWritableOldFileIsWrittenInPlace)
 {
-    ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
-    ASSERT_EQ(mkdir(PathOf("locked").c_str(), 0755), 0);
-    WriteBytes("locked/old.svo", OLD_BYTES);
-    ASSERT_EQ(chmod(PathOf("locked/old.svo").c_str(), 0666), 0);
-    ASSERT_EQ(chmod(PathOf("locked").c_str(), 0555), 0);
+    MakeLockedFolderWithOldFile();
     struct stat before {}, after {};
     ASSERT_EQ(stat(PathOf("locked/old.svo").c_str(), &before), 0);
 
@@ -210,6 +261,88 @@ TEST_F(CFileTest, WhereTheFolderTakesNoNewFileAWritableOldFileIsWrittenInPlace)
     ASSERT_EQ(stat(PathOf("locked/old.svo").c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "written in place, not replaced";
     EXPECT_EQ(folder.Names("locked"), std::vector<std::string>{"old.svo"});
+}
+
+TEST_F(CFileTest, WhereTheFolderTakesNoNewFileASizeLimitLeavesTheOldFileAsItWas)
+{
+    MakeLockedFolderWithOldFile();
+    int cause = RunUnprivileged([&] {
+        StartUnderASizeLimit(20);
+        return SaveBytes(PathOf("locked/old.svo"), NEW_BYTES);
+    });
+    if (cause == NO_UNPRIVILEGED_USER)
+        GTEST_SKIP() << "No unprivileged user could be taken on, so the folder's bits cannot bind.";
+
+    EXPECT_EQ(cause, CFileException::diskFull);
+    EXPECT_EQ(ReadBytes("locked/old.svo"), OLD_BYTES);
+    EXPECT_EQ(folder.Names("locked"), std::vector<std::string>{"old.svo"});
+}
+
+// A file-size limit raises a signal that would end the program with the user's work;
+// once the library has started, it fails the save as a full disk does instead, and no
+// part of the new file stays.
+TEST_F(CFileTest, ASizeLimitFailsASaveAsAFullDiskAndLeavesNoNewFile)
+{
+    WriteBytes("old.svo", OLD_BYTES);
+    for (const std::string name : {"old.svo", "new.svo"}) {
+        for (rlim_t bytes : {0, 20}) {
+            int cause = RunInChild([&] {
+                StartUnderASizeLimit(bytes);
+                return SaveBytes(PathOf(name), NEW_BYTES);
+            });
+            EXPECT_EQ(cause, CFileException::diskFull) << name << " under a limit of " << bytes << " bytes";
+        }
+    }
+    EXPECT_EQ(ReadBytes("old.svo"), OLD_BYTES);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"old.svo"});
+}
+
+// In a sticky folder, as /tmp is, only a file's owner may rename over it, though its
+// bits let others write it: another user's writable file is written in place.
+TEST_F(CFileTest, AnotherUsersWritableFileInAStickyFolderIsWrittenInPlace)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "Only root can give the file to another user here; SaveInPlaceTest refuses the rename "
+                        "through the save's system calls instead.";
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(PathOf("sticky").c_str(), 0777), 0);
+    ASSERT_EQ(chmod(PathOf("sticky").c_str(), 01777), 0);
+    WriteBytes("sticky/old.svo", OLD_BYTES);
+    ASSERT_EQ(chmod(PathOf("sticky/old.svo").c_str(), 0666), 0);
+    struct stat before {}, after {};
+    ASSERT_EQ(stat(PathOf("sticky/old.svo").c_str(), &before), 0);
+
+    int cause = RunUnprivileged([&] { return SaveBytes(PathOf("sticky/old.svo"), NEW_BYTES); });
+
+    EXPECT_EQ(cause, CFileException::none);
+    EXPECT_EQ(ReadBytes("sticky/old.svo"), NEW_BYTES);
+    ASSERT_EQ(stat(PathOf("sticky/old.svo").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "written in place, not replaced";
+    EXPECT_EQ(after.st_uid, 0u);
+    EXPECT_EQ(folder.Names("sticky"), std::vector<std::string>{"old.svo"});
+}
+
+// The new file's name beside the target is longer than the target's, yet every path
+// that the system takes, up to 4,095 bytes, is saved: new, over an old file and in
+// place.
+TEST_F(CFileTest, PathsUpToTheLongestTheSystemTakesAreSaved)
+{
+    for (size_t length : {4088u, 4091u, 4095u}) {
+        std::string inner = MakeFolderOfPathLength("d" + std::to_string(length), length - 10);
+        std::string name = inner + "/servo.svo";
+        std::string path = PathOf(name);
+        ASSERT_EQ(path.size(), length);
+
+        EXPECT_EQ(SaveBytes(path, OLD_BYTES), CFileException::none) << length << ": new";
+        EXPECT_EQ(SaveBytes(path, NEW_BYTES), CFileException::none) << length << ": over the old file";
+        EXPECT_EQ(ReadBytes(name), NEW_BYTES) << length;
+        {
+            FailingSaveStep noNewFile(FailingSaveStep::MakeNewFile, EACCES);
+            EXPECT_EQ(SaveBytes(path, "in place"), CFileException::none) << length << ": in place";
+        }
+        EXPECT_EQ(ReadBytes(name), "in place") << length;
+        EXPECT_EQ(folder.Names(inner), std::vector<std::string>{"servo.svo"}) << length;
+    }
 }
 
 TEST_F(CFileTest, AFileThatMayNotBeWrittenIsRefusedThoughItsFolderTakesNewFiles)

@@ -15,42 +15,35 @@ FailingSaveStep::FailingSaveStep(Step step, int error) : m_step(step), m_saved(R
     switch (step) {
     case MakeNewFile:
         // Only a file that is made fails; the folder can still be opened to be flushed.
-        calls.open = [](const char* path, int flags, mode_t mode) {
-            if ((flags & O_CREAT) == 0)
-                return ::open(path, flags, mode);
-            ++s_calls[MakeNewFile];
-            errno = s_errors[MakeNewFile];
-            return -1;
+        calls.openat = [](int folder, const char* name, int flags, mode_t mode) {
+            return (flags & O_CREAT) == 0 ? ::openat(folder, name, flags, mode) : Fail(MakeNewFile);
+        };
+        break;
+    case ReserveSpace:
+        calls.fallocate = [](int, int, off_t, off_t) { return Fail(ReserveSpace); };
+        break;
+    case WriteInPlace:
+        // A write that stops half way: the first half is on its way to the disk.
+        calls.pwrite = [](int fd, const void* bytes, size_t count, off_t offset) -> ssize_t {
+            if (::pwrite(fd, bytes, count / 2, offset) < 0)
+                return -1;
+            return Fail(WriteInPlace);
         };
         break;
     case CutToLength:
-        calls.ftruncate = [](int, off_t) {
-            ++s_calls[CutToLength];
-            errno = s_errors[CutToLength];
-            return -1;
-        };
+        calls.ftruncate = [](int, off_t) { return Fail(CutToLength); };
         break;
     case Flush:
-        calls.fsync = [](int) {
-            ++s_calls[Flush];
-            errno = s_errors[Flush];
-            return -1;
-        };
+        calls.fsync = [](int) { return Fail(Flush); };
         break;
     case CloseFile:
         calls.close = [](int fd) {
-            ++s_calls[CloseFile];
             ::close(fd);
-            errno = s_errors[CloseFile];
-            return -1;
+            return Fail(CloseFile);
         };
         break;
     case Rename:
-        calls.rename = calls.renameNoReplace = [](const char*, const char*) {
-            ++s_calls[Rename];
-            errno = s_errors[Rename];
-            return -1;
-        };
+        calls.renameat = calls.renameNoReplace = [](int, const char*, int, const char*) { return Fail(Rename); };
         break;
     }
 }
@@ -58,4 +51,11 @@ FailingSaveStep::FailingSaveStep(Step step, int error) : m_step(step), m_saved(R
 FailingSaveStep::~FailingSaveStep()
 {
     ReplacementFile::s_systemCalls = m_saved;
+}
+
+int FailingSaveStep::Fail(Step step)
+{
+    ++s_calls[step];
+    errno = s_errors[step];
+    return -1;
 }

@@ -1,14 +1,15 @@
 // While one lives, one step by which a save reaches the disk fails with the error
 // given, as a disk or a file system may make it fail: making the new file beside the
-// old one, cutting a file written in place to its length, flushing, closing, renaming.
-// A failing close closes the descriptor all the same, as Linux's does.
+// old one, reserving the space for an old file written in place, writing it (half the
+// bytes get there), cutting it to its length, flushing, closing, renaming. A failing
+// close closes the descriptor all the same, as Linux's does.
 #pragma once
 
 #include "ReplacementFile.h"
 
 class FailingSaveStep {
 public:
-    enum Step { MakeNewFile, CutToLength, Flush, CloseFile, Rename };
+    enum Step { MakeNewFile, ReserveSpace, WriteInPlace, CutToLength, Flush, CloseFile, Rename };
 
     // Steps that fail together, such as a new file that cannot be made and then a
     // flush of the old one written in place, each take one object.
@@ -22,6 +23,9 @@ public:
 
 private:
     static constexpr int STEPS = Rename + 1;
+
+    // Counts a call of the step and sets errno to its error; returns -1.
+    static int Fail(Step step);
 
     Step m_step;
     ReplacementFile::SystemCalls m_saved;

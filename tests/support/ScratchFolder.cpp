@@ -14,8 +14,15 @@ ScratchFolder::ScratchFolder()
 
 ScratchFolder::~ScratchFolder()
 {
+    // A test may have left a folder that takes no new file (mode 555); its owner may
+    // open it up again, so that what it holds can be removed as a user other than root.
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
+    for (fs::recursive_directory_iterator it(m_path, ignored), end; it != end; it.increment(ignored)) {
+        if (it->is_directory(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(m_path, ignored);
 }
 
 void ScratchFolder::WriteBytes(const std::string& name, const std::string& bytes) const
