@@ -61,7 +61,8 @@ std::string TemporaryNameFor(const std::string& name)
     while (cut > 0 && cut < name.size() && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
         --cut;
     std::random_device random;
-    std::string temporary = "." + name.substr(0, cut) + "-";
+    std::string temporary(1, '.');
+    temporary.append(name, 0, cut).append(1, '-');
     for (size_t i = 0; i < SUFFIX_LENGTH; ++i)
         temporary += LETTERS[random() % (sizeof LETTERS - 1)];
     return temporary;

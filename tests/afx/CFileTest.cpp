@@ -116,7 +116,7 @@ protected:
         mkdir(PathOf(relative).c_str(), 0755);
         while (PathOf(relative).size() < length) {
             size_t left = length - PathOf(relative).size();  // a '/' and a name
-            relative += "/" + std::string(left > 256 ? 200 : left - 1, 'd');
+            relative.append(1, '/').append(left > 256 ? 200 : left - 1, 'd');
             mkdir(PathOf(relative).c_str(), 0755);
         }
         return relative;
@@ -328,7 +328,7 @@ TEST_F(CFileTest, AnotherUsersWritableFileInAStickyFolderIsWrittenInPlace)
 TEST_F(CFileTest, PathsUpToTheLongestTheSystemTakesAreSaved)
 {
     for (size_t length : {4088u, 4091u, 4095u}) {
-        std::string inner = MakeFolderOfPathLength("d" + std::to_string(length), length - 10);
+        std::string inner = MakeFolderOfPathLength(std::string("d") + std::to_string(length), length - 10);
         std::string name = inner + "/servo.svo";
         std::string path = PathOf(name);
         ASSERT_EQ(path.size(), length);

@@ -51,15 +51,15 @@ TEST(PathTooLong, IsNamedWholeUpTo90BytesAndBeyondByItsEndsWithNoCodePage936Char
     std::string pairs;
     for (int i = 0; i < 30; ++i)
         pairs += "\xB2\xCE";
-    std::string text = PathTooLongText("/" + std::string(100, 'c') + pairs + "d");
-    EXPECT_EQ(text.substr(0, text.find('\n')), "/" + std::string(29, 'c') + "..." + pairs.substr(2) + "d");
+    std::string text = PathTooLongText(std::string("/") + std::string(100, 'c') + pairs + "d");
+    EXPECT_EQ(text.substr(0, text.find('\n')), std::string("/") + std::string(29, 'c') + "..." + pairs.substr(2) + "d");
     // Nor is a four-byte character of a name beyond the code page (an emoji): the head's
     // end falls in the eighth, the tail's start in the third of the second run.
     std::string emoji;
     for (int i = 0; i < 16; ++i)
         emoji += "\x94\x39\xFC\x36";
-    std::string four = PathTooLongText("/" + emoji + "x" + emoji + "yz");
-    EXPECT_EQ(four.substr(0, four.find('\n')), "/" + emoji.substr(0, 32) + "..." + emoji.substr(0, 56) + "yz");
+    std::string four = PathTooLongText(std::string("/") + emoji + "x" + emoji + "yz");
+    EXPECT_EQ(four.substr(0, four.find('\n')), std::string("/") + emoji.substr(0, 32) + "..." + emoji.substr(0, 56) + "yz");
 }
 
 TEST(FileChooser, WithoutAUserChoosesNothing)
