@@ -106,25 +106,28 @@ BOOL FileChooser::Run()
 void FileChooser::accept()
 {
     const QStringList files = selectedFiles();
-    if (!files.isEmpty() && !QFileInfo(files.first()).isDir() && !Fits(files.first())) {
-        QMessageBox::warning(this, windowTitle(), FromCp936(PathTooLongText(ChosenPathBytes(files.first()))));
-        // The keyboard comes back to the chooser, also where no window manager gives it.
-        activateWindow();
-        return;
+    if (!files.isEmpty() && !QFileInfo(files.first()).isDir()) {
+        std::string bytes = ChosenPathBytes(files.first());
+        if (!Fits(bytes)) {
+            QMessageBox::warning(this, windowTitle(), FromCp936(PathTooLongText(bytes)));
+            // The keyboard comes back to the chooser, also where no window manager gives it.
+            activateWindow();
+            return;
+        }
     }
     QFileDialog::accept();
 }
 
-bool FileChooser::Fits(const QString& path) const
+bool FileChooser::Fits(const std::string& pathBytes) const
 {
-    return ChosenPathBytes(path).size() < m_ofn.nMaxFile;
+    return pathBytes.size() < m_ofn.nMaxFile;
 }
 
 BOOL FileChooser::TakePath(const QString& path)
 {
     // accept() has let no longer path through; the copy is guarded all the same.
     std::string bytes = ChosenPathBytes(path);
-    if (bytes.empty() || !Fits(path))
+    if (bytes.empty() || !Fits(bytes))
         return FALSE;
     std::memcpy(m_ofn.lpstrFile, bytes.c_str(), bytes.size() + 1);
     return TRUE;

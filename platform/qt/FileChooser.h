@@ -27,7 +27,7 @@ public:
 private:
     void OfferFileTypes();
     void ShowDescriptionsAsGiven(const QStringList& descriptions);
-    bool Fits(const QString& path) const;
+    bool Fits(const std::string& pathBytes) const;
     BOOL TakePath(const QString& path);
 
     OPENFILENAME& m_ofn;
